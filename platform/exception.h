@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+
+// The error family raised by the launcher's services and reported by the
+// application's event guard. Each class reports its own name, as the error
+// box and the fatal start-up report show it.
+class Exception : public std::exception
+{
+public:
+    explicit Exception(QString message);
+    Exception(QString message, const Exception &inner);
+    Exception(const Exception &other);
+    Exception &operator=(const Exception &other);
+    ~Exception() override;
+
+    virtual QString className() const { return QStringLiteral("Exception"); }
+    virtual std::unique_ptr<Exception> clone() const { return std::make_unique<Exception>(*this); }
+
+    const QString &message() const { return m_message; }
+    const Exception *innerException() const { return m_inner.get(); }
+    // Innermost error of the chain; the error itself when it has no inner one.
+    const Exception &baseException() const;
+    // Code address that made the error, for the fatal report's module lookup.
+    const void *address() const { return m_address; }
+
+    const char *what() const noexcept override;
+
+private:
+    QString m_message;
+    std::unique_ptr<Exception> m_inner;
+    const void *m_address = nullptr;
+    mutable QByteArray m_what;
+};
+
+#define KORINVIEW_EXCEPTION_CLASS(Name, Base)                                   \
+    class Name : public Base                                                    \
+    {                                                                           \
+    public:                                                                     \
+        using Base::Base;                                                       \
+        QString className() const override { return QStringLiteral(#Name); }    \
+        std::unique_ptr<Exception> clone() const override                       \
+        {                                                                       \
+            return std::make_unique<Name>(*this);                               \
+        }                                                                       \
+    };
+
+// Silent cancellation: the event guard drops it without a box.
+KORINVIEW_EXCEPTION_CLASS(EAbort, Exception)
+KORINVIEW_EXCEPTION_CLASS(EFOpenError, Exception)
+KORINVIEW_EXCEPTION_CLASS(EInvalidOperation, Exception)
+
+// A refused operation of the embedded web view, holding its result code.
+class EOleSysError : public Exception
+{
+public:
+    EOleSysError(QString message, std::int32_t errorCode)
+        : Exception(std::move(message)), m_errorCode(errorCode) {}
+    QString className() const override { return QStringLiteral("EOleSysError"); }
+    std::unique_ptr<Exception> clone() const override { return std::make_unique<EOleSysError>(*this); }
+    std::int32_t errorCode() const { return m_errorCode; }
+
+private:
+    std::int32_t m_errorCode;
+};
+
+KORINVIEW_EXCEPTION_CLASS(EOleException, EOleSysError)
+
+#undef KORINVIEW_EXCEPTION_CLASS
