@@ -1,0 +1,46 @@
+#include "app/scaling.h"
+
+#include <QFontMetricsF>
+
+#include <cmath>
+#include <cstdint>
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const std::int64_t product = std::int64_t(a) * b;
+    const std::int64_t divisor = c;
+    std::int64_t quotient = product / divisor;
+    const std::int64_t remainder = product % divisor;
+    // Round half away from zero: compare twice the remainder with the divisor.
+    if (2 * std::llabs(remainder) >= std::llabs(divisor))
+        quotient += ((product < 0) != (divisor < 0)) ? -1 : 1;
+    return static_cast<int>(quotient);
+}
+
+int scaledFontHeight(int pixelsPerInch)
+{
+    return MulDiv(kDesignFontHeight, pixelsPerInch, kDesignPixelsPerInch);
+}
+
+int measuredTextHeight(const QFont &font)
+{
+    // The cell height (ascent plus descent) rounded up, as a text line is laid out.
+    return static_cast<int>(std::ceil(QFontMetricsF(font).height()));
+}
+
+DockRect scaleBounds(const DockRect &bounds, int n, int t)
+{
+    DockRect scaled;
+    scaled.left = MulDiv(bounds.left, n, t);
+    scaled.top = MulDiv(bounds.top, n, t);
+    scaled.width = MulDiv(bounds.left + bounds.width, n, t) - scaled.left;
+    scaled.height = MulDiv(bounds.top + bounds.height, n, t) - scaled.top;
+    return scaled;
+}
+
+int scaleLength(int length, int n, int t)
+{
+    return MulDiv(length, n, t);
+}

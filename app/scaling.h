@@ -1,0 +1,25 @@
+#pragma once
+
+#include "launcher/docking.h"
+
+class QFont;
+
+// Layout positions are designed at 120 dots per inch for a window font whose
+// "0" is 23 pixels high.
+inline constexpr int kDesignPixelsPerInch = 120;
+inline constexpr int kDesignTextHeight = 23;
+inline constexpr int kDesignFontHeight = -20;
+
+// a * b / c with a 64-bit product, rounded to nearest, halves away from zero.
+int MulDiv(int a, int b, int c);
+
+// Font height (negative: character height) for the given screen density.
+int scaledFontHeight(int pixelsPerInch);
+
+// Height of a line of text in that font, as the platform lays text out.
+int measuredTextHeight(const QFont &font);
+
+// Scales bounds by n / t; right and bottom edges are scaled from the left and
+// top, so neighbours that share an edge keep sharing it.
+DockRect scaleBounds(const DockRect &bounds, int n, int t = kDesignTextHeight);
+int scaleLength(int length, int n, int t = kDesignTextHeight);

@@ -1,0 +1,173 @@
+#include "app/tapplication.h"
+
+#include "app/errortext.h"
+#include "app/placement.h"
+#include "app/title.h"
+#include "platform/exception.h"
+
+#include <QMessageBox>
+#include <QScreen>
+#include <QWidget>
+
+#include <cxxabi.h>
+#include <typeinfo>
+#include <unistd.h>
+
+TApplication *Application = nullptr;
+
+namespace {
+
+QString currentExceptionTypeName()
+{
+    const std::type_info *type = abi::__cxa_current_exception_type();
+    if (!type)
+        return QStringLiteral("Exception");
+    int status = 0;
+    char *demangled = abi::__cxa_demangle(type->name(), nullptr, nullptr, &status);
+    const QString name = QString::fromLatin1(demangled ? demangled : type->name());
+    std::free(demangled);
+    return name;
+}
+
+// The fatal format for whatever is being handled; the error's own address
+// where it has one, else the code that caught it.
+QString fatalTextForCurrent(const void *fallbackAddress)
+{
+    FatalReport report;
+    const void *address = fallbackAddress;
+    QString message;
+    try {
+        throw;
+    } catch (const Exception &error) {
+        address = error.address();
+        message = error.message();
+    } catch (const std::exception &error) {
+        message = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+    }
+    report = locateAddress(address);
+    report.className = currentExceptionTypeName();
+    report.message = message;
+    return fatalText(report);
+}
+
+} // namespace
+
+TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    Application = this;
+    m_title = titleFromExecutablePath(executablePath());
+    // Read once: a later change of density or monitor changes nothing.
+    if (const QScreen *screen = primaryScreen())
+        m_pixelsPerInch = qRound(screen->logicalDotsPerInchY());
+    setQuitOnLastWindowClosed(true);
+}
+
+TApplication::~TApplication()
+{
+    Application = nullptr;
+}
+
+void TApplication::prepareWebEngine()
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+void TApplication::Initialize()
+{
+    // The web engine needs no per-thread object system to be joined first.
+}
+
+void TApplication::setMainForm(QWidget *form)
+{
+    m_mainForm = form;
+}
+
+int TApplication::Run()
+{
+    if (m_mainForm) {
+        const QRect desktop = primaryScreen()->virtualGeometry();
+        m_mainForm->move(desktopCentre(desktop, m_mainForm->frameGeometry().size()));
+        m_mainForm->show();
+    }
+    const int status = exec();
+    // Views go before the application so no page outlives its web profile.
+    delete m_mainForm;
+    m_mainForm = nullptr;
+    return status;
+}
+
+void TApplication::Terminate()
+{
+    quit();
+}
+
+void TApplication::guarded(QObject *sender, const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        HandleException(sender);
+    }
+}
+
+void TApplication::HandleException(QObject *)
+{
+    if (QWidget *grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    try {
+        throw;
+    } catch (const EAbort &) {
+    } catch (const Exception &error) {
+        ShowException(error);
+    } catch (...) {
+        MessageBox(fatalTextForCurrent(__builtin_return_address(0)), m_title);
+    }
+}
+
+void TApplication::ShowException(const Exception &error)
+{
+    MessageBox(errorBoxText(error), m_title);
+}
+
+int TApplication::MessageBox(const QString &text, const QString &caption)
+{
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec();
+}
+
+int TApplication::ShowFatalException(std::exception_ptr error)
+{
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (...) {
+        text = fatalTextForCurrent(__builtin_return_address(0));
+    }
+    showFatalBox(text);
+    return 1;
+}
+
+void TApplication::showFatalBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error").left(kFatalCaptionLimit),
+                    text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    // Last net: handlers are guarded where they are dispatched, but nothing
+    // may end the loop.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        HandleException(receiver);
+        return false;
+    }
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <new>
+
+class Exception;
+class QWidget;
+
+// The one application object: owns the main window, runs the event loop and
+// reports every error that escapes an event handler.
+class TApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TApplication(int &argc, char **argv);
+    ~TApplication() override;
+
+    // As root the web engine refuses its sandbox and ends the process, so the
+    // sandbox is switched off for root only, before the application exists.
+    static void prepareWebEngine();
+
+    void Initialize();
+    void setMainFormOnTaskBar(bool onTaskBar) { m_mainFormOnTaskBar = onTaskBar; }
+    bool mainFormOnTaskBar() const { return m_mainFormOnTaskBar; }
+
+    // Builds a form. The reference holds the form before its constructor runs,
+    // so code running during construction can reach it; a construction error
+    // resets it and leaves to the caller. FormCreate runs afterwards, guarded.
+    template <class Form, class... Args>
+    void CreateForm(Form *&reference, Args &&...args);
+
+    int Run();
+    void Terminate();
+
+    // Runs one handler; an escaping error is reported and the loop goes on.
+    void guarded(QObject *sender, const std::function<void()> &handler);
+    // Reports the error being handled; call from inside a catch block.
+    void HandleException(QObject *sender);
+    void ShowException(const Exception &error);
+    int MessageBox(const QString &text, const QString &caption);
+    // The report for an error that escaped start-up; returns the exit status.
+    int ShowFatalException(std::exception_ptr error);
+
+    const QString &Title() const { return m_title; }
+    QWidget *MainForm() const { return m_mainForm; }
+    int PixelsPerInch() const { return m_pixelsPerInch; }
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    void showFatalBox(const QString &text);
+    void setMainForm(QWidget *form);
+
+    QString m_title;
+    QWidget *m_mainForm = nullptr;
+    bool m_mainFormOnTaskBar = false;
+    int m_pixelsPerInch = 96;
+};
+
+// The application object, reachable everywhere once it exists.
+extern TApplication *Application;
+
+template <class Form, class... Args>
+void TApplication::CreateForm(Form *&reference, Args &&...args)
+{
+    reference = static_cast<Form *>(::operator new(sizeof(Form)));
+    try {
+        new (reference) Form(std::forward<Args>(args)...);
+    } catch (...) {
+        ::operator delete(reference);
+        reference = nullptr;
+        throw;
+    }
+    Form *form = reference;
+    guarded(form, [form] { form->FormCreate(); });
+    if (!m_mainForm)
+        setMainForm(form);
+}
