@@ -61,6 +61,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     if (const QScreen *screen = primaryScreen())
         m_pixelsPerInch = qRound(screen->logicalDotsPerInchY());
     setQuitOnLastWindowClosed(true);
+    // Lets the desktop match the window to its entry.
+    setDesktopFileName(QStringLiteral("com.korinware.Korinview"));
 }
 
 TApplication::~TApplication()

@@ -1,5 +1,6 @@
 #include "app/tapplication.h"
 #include "platform/exception.h"
+#include "testmain.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -156,10 +157,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    TApplication application(argc, argv);
-    TestTApplication test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORINVIEW_TEST_MAIN(TestTApplication)
 #include "tst_tapplication.moc"
