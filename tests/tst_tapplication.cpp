@@ -1,52 +1,14 @@
 #include "app/tapplication.h"
 #include "platform/exception.h"
+#include "boxanswerer.h"
 #include "testmain.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <stdexcept>
 
 namespace {
-
-struct BoxSeen
-{
-    QString caption;
-    QString text;
-    int count = 0;
-};
-
-// Answers every error box with OK as soon as it is up, noting what it said.
-class BoxAnswerer : public QObject
-{
-public:
-    BoxSeen seen;
-
-    BoxAnswerer()
-    {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::answer);
-        m_timer.start();
-    }
-
-private:
-    void answer()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen.caption = box->windowTitle();
-        seen.text = box->text();
-        ++seen.count;
-        QVERIFY(box->icon() == QMessageBox::Critical);
-        QCOMPARE(box->buttons().size(), 1);
-        box->button(QMessageBox::Ok)->click();
-    }
-
-    QTimer m_timer;
-};
 
 class ThrowingForm : public QWidget
 {
