@@ -1,0 +1,64 @@
+#!/bin/bash
+# Builds the Debian package from the build directory, unpacks it, checks its
+# files and control fields, and starts the unpacked program headless.
+# Usage: test_package.sh <path-to-korinview> <build-dir>
+set -euo pipefail
+
+build=$(cd "$2" && pwd)
+app_id=com.korinware.Korinview
+work=$(mktemp -d)
+pid=
+cleanup() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+status=0
+fail() { echo "FAIL: $*"; status=1; }
+
+# Into a directory of our own, so a package built by hand is left alone.
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
+deb=$(find "$work/out" -maxdepth 1 -name 'korinview_*.deb' | head -n 1)
+[ -n "$deb" ] || { echo "FAIL: no korinview package built"; exit 1; }
+
+dpkg-deb -x "$deb" "$work/root"
+for path in usr/bin/korinview \
+            usr/share/applications/$app_id.desktop \
+            usr/share/metainfo/$app_id.metainfo.xml \
+            usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$app_id.png; do
+    [ -f "$work/root/$path" ] || fail "package lacks /$path"
+done
+[ -x "$work/root/usr/bin/korinview" ] || fail "/usr/bin/korinview is not executable"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = korinview ] || fail "package name is $(field Package)"
+depends=$(field Depends)
+recommends=$(field Recommends)
+for needed in "qt6-qpa-plugins" "fonts-liberation2 | fonts-liberation" "libqt6widgets6" "libqt6webenginewidgets6"; do
+    [[ ", $depends," == *", $needed"[\ ,\(]* ]] || fail "Depends lacks '$needed': $depends"
+done
+for wanted in "fonts-wqy-microhei | fonts-noto-cjk" "xdg-utils"; do
+    [[ ", $recommends," == *", $wanted"[\ ,\(]* ]] || fail "Recommends lacks '$wanted': $recommends"
+done
+
+# The program must come up and keep running; it is stopped after a while.
+cd "$work"
+QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 "$work/root/usr/bin/korinview" >"$work/run.log" 2>&1 &
+pid=$!
+sleep 5
+if kill -0 "$pid" 2>/dev/null; then
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+else
+    wait "$pid" && code=0 || code=$?
+    fail "the unpacked program ended within 5 seconds with status $code"
+    cat "$work/run.log"
+fi
+pid=
+
+[ "$status" -eq 0 ] && echo "PASS: package $(basename "$deb")"
+exit "$status"
