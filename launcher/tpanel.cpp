@@ -1,0 +1,84 @@
+#include "launcher/tpanel.h"
+
+#include <QPainter>
+
+namespace {
+
+// One ring per pixel of width, on the rectangle's inclusive bounds: left and
+// top in the top colour, then right and bottom in the bottom colour, which so
+// owns the top-right and bottom-left corners.
+void drawRings(QPainter &painter, QRect &r, int width, const QColor &top, const QColor &bottom)
+{
+    for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
+        painter.setPen(top);
+        painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        painter.drawLine(r.left(), r.top(), r.right(), r.top());
+        painter.setPen(bottom);
+        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace
+
+TPanel::TPanel(QWidget *parent) : QWidget(parent), m_color(palette().color(QPalette::Button))
+{
+    setAutoFillBackground(false);
+}
+
+template <class T>
+void TPanel::setBevelAttribute(T &attribute, T value)
+{
+    if (attribute == value)
+        return;
+    attribute = value;
+    update();
+    emit bevelsChanged();
+}
+
+void TPanel::setBevelOuter(TBevelCut cut) { setBevelAttribute(m_bevelOuter, cut); }
+void TPanel::setBevelInner(TBevelCut cut) { setBevelAttribute(m_bevelInner, cut); }
+void TPanel::setBevelWidth(int width) { setBevelAttribute(m_bevelWidth, width); }
+void TPanel::setBorderWidth(int width) { setBevelAttribute(m_borderWidth, width); }
+
+void TPanel::setColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void TPanel::setParentBackground(bool parentBackground)
+{
+    m_parentBackground = parentBackground;
+    update();
+}
+
+int TPanel::dockInset() const
+{
+    const auto width = [this](TBevelCut cut) { return cut != TBevelCut::bvNone ? m_bevelWidth : 0; };
+    return m_borderWidth + width(m_bevelOuter) + width(m_bevelInner);
+}
+
+void TPanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    const auto drawBevel = [&](TBevelCut cut, QRect &r) {
+        if (cut == TBevelCut::bvRaised)
+            drawRings(painter, r, m_bevelWidth, light, dark);
+        else if (cut == TBevelCut::bvLowered)
+            drawRings(painter, r, m_bevelWidth, dark, light);
+    };
+
+    QRect r = rect();
+    drawBevel(m_bevelOuter, r);
+    if (m_parentBackground)
+        r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
+    else
+        drawRings(painter, r, m_borderWidth, m_color, m_color);
+    drawBevel(m_bevelInner, r);
+    if (!m_parentBackground && r.width() > 0 && r.height() > 0)
+        painter.fillRect(r, m_color);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+
+// A container with optional bevels. It draws no caption; where it shows its
+// parent's background it fills nothing.
+class TPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TPanel(QWidget *parent = nullptr);
+
+    void setBevelOuter(TBevelCut cut);
+    void setBevelInner(TBevelCut cut);
+    void setBevelWidth(int width);
+    void setBorderWidth(int width);
+    void setColor(const QColor &color);
+    void setParentBackground(bool parentBackground);
+
+    // How far in from the panel's edge docked children begin.
+    int dockInset() const;
+
+signals:
+    void bevelsChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    template <class T>
+    void setBevelAttribute(T &attribute, T value);
+
+    TBevelCut m_bevelOuter = TBevelCut::bvRaised;
+    TBevelCut m_bevelInner = TBevelCut::bvNone;
+    int m_bevelWidth = 1;
+    int m_borderWidth = 0;
+    QColor m_color;
+    bool m_parentBackground = true;
+};
