@@ -1,0 +1,87 @@
+#include "launcher/language.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr quint16 kEnglishUS = 0x0409;
+
+struct LocaleId
+{
+    const char *locale; // language, or language_TERRITORY
+    quint16 id;
+};
+
+// Most specific first: a territory match wins over the bare language.
+constexpr LocaleId kLocales[] = {
+    {"zh_TW", 0x0404}, {"zh_CN", 0x0804}, {"zh_HK", 0x0C04}, {"zh_SG", 0x1004}, {"zh_MO", 0x1404},
+    {"en_US", 0x0409}, {"en_GB", 0x0809}, {"en_AU", 0x0C09}, {"en_CA", 0x1009}, {"en_NZ", 0x1409},
+    {"en_IE", 0x1809}, {"pt_BR", 0x0416}, {"pt_PT", 0x0816}, {"es_MX", 0x080A}, {"fr_CA", 0x0C0C},
+    {"de_AT", 0x0C07}, {"de_CH", 0x0807},
+    {"zh", 0x0004}, {"en", 0x0409}, {"de", 0x0407}, {"fr", 0x040C}, {"es", 0x0C0A}, {"it", 0x0410},
+    {"ja", 0x0411}, {"ko", 0x0412}, {"ru", 0x0419}, {"pt", 0x0816}, {"nl", 0x0413}, {"pl", 0x0415},
+    {"tr", 0x041F}, {"ar", 0x0401}, {"vi", 0x042A}, {"th", 0x041E},
+};
+
+} // namespace
+
+quint16 langIdFromLocale(const QByteArray &locale)
+{
+    QByteArray name = locale;
+    for (const char suffix : {'@', '.'}) {
+        const qsizetype at = name.indexOf(suffix);
+        if (at >= 0)
+            name.truncate(at);
+    }
+    const QByteArray language = name.left(name.indexOf('_') < 0 ? name.size() : name.indexOf('_'));
+    for (const QByteArray &candidate : {name, language}) {
+        for (const LocaleId &entry : kLocales) {
+            if (candidate == entry.locale)
+                return entry.id;
+        }
+    }
+    return kEnglishUS;
+}
+
+quint16 SystemDefaultLangID()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char *value = std::getenv(variable);
+        if (value && *value)
+            return langIdFromLocale(value);
+    }
+    return kEnglishUS;
+}
+
+bool isChineseLangID(quint16 id)
+{
+    return id == 0x0404 || id == 0x0804 || id == 0x0C04 || id == 0x1004 || id == 0x1404;
+}
+
+QStringList builtinLines(bool chinese, const QString &supportEmail)
+{
+    const QString rule(28, QLatin1Char('-'));
+    const QString email = QStringLiteral("Email:") + supportEmail;
+    if (chinese) {
+        return {QStringLiteral("安装包括："), QStringLiteral("Korinplot 柯霖激光雕刻排版系统"),
+                QStringLiteral("Korinbeam Coreldraw外挂输出工具"), QStringLiteral("Korinsnip  CAD文件编辑输出工具"),
+                rule, email};
+    }
+    return {QStringLiteral("Install include:"), QStringLiteral("Korinplot"), QStringLiteral("  Can import DWG/DXF"),
+            QStringLiteral("Korinbeam Coreldraw tool"), QStringLiteral("  Support CDR 12/x4/x5/x6/x7"), rule, email};
+}
+
+QString toolbarCaption(ToolbarCaption which, bool chinese)
+{
+    switch (which) {
+    case ToolbarCaption::Install:
+        return chinese ? QStringLiteral("软件安装") : QStringLiteral("Install");
+    case ToolbarCaption::Downloads:
+        return chinese ? QStringLiteral("下载资源") : QStringLiteral("Downloads");
+    case ToolbarCaption::Video:
+        return chinese ? QStringLiteral("视频教程") : QStringLiteral("Video");
+    case ToolbarCaption::Community:
+        return chinese ? QStringLiteral("柯霖软件QQ群号:527418306") : QStringLiteral("Korinware QQ Group");
+    }
+    return {};
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+// The description box. Its text, as the launcher sees it, separates lines
+// with CR LF; a text ending in a line break shows an empty last line.
+class TMemo : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    // Largest text the box takes, in UTF-16 code units: far more than any
+    // description, small enough that laying it out keeps the window responsive.
+    static constexpr qsizetype kCapacity = 1 << 20;
+    // Largest readme read at all; a larger file is refused before reading.
+    static constexpr qint64 kFileLimit = 4 << 20;
+
+    explicit TMemo(QWidget *parent = nullptr);
+
+    QString Text() const;
+    // Replaces the whole text; raises EInvalidOperation over the capacity.
+    void SetText(const QString &text);
+    void Clear();
+    // Appends a line; after a text without a final line break the line
+    // starts a new one and itself gets no break.
+    void Add(const QString &line);
+    // Replaces the whole text with a readme's; an unchanged text is not sent.
+    void LoadFromFile(const QString &name);
+};
