@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/scaling.h"
+#include "launcher/docking.h"
+#include "launcher/korinviewconfig.h"
+#include "launcher/layout.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class TPanel;
+class TButton;
+class TMemo;
+class TImage;
+class TWebBrowser;
+
+// The launcher's one window: toolbar, install panel, side pictures and the
+// main web view, built from the layout table.
+class TKorinplot : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TKorinplot(const KorinviewConfig &config = KorinviewConfig::fromBuild());
+    ~TKorinplot() override;
+
+    // Runs once the whole window exists, before it is first shown.
+    void FormCreate();
+    void setlanguage(quint16 inlanID);
+
+    // Show or hide a control; its container docks its children again.
+    void setControlVisible(QWidget *control, bool visible);
+    void bringToFront(QWidget *control);
+    // The controls the Tab key walks through, in order, skipping hidden ones.
+    std::vector<QWidget *> tabStops() const;
+    // The design-to-screen ratio's numerator: the window font's text height.
+    int textHeight() const { return m_textHeight; }
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
+    void Button10Click();
+    void Button11Click();
+    void Button12Click();
+    void Button13Click();
+    void Button14Click();
+    void Button15Click();
+    void Button16Click();
+    void Button17Click();
+    void Button18Click();
+    void Button19Click();
+    void Button21Click();
+    void Button22Click();
+    void Button23Click();
+
+    TWebBrowser *WebBrowser1 = nullptr;
+    TPanel *Panel1 = nullptr;
+    TPanel *Panel2 = nullptr;
+    TButton *Button1 = nullptr;
+    TButton *Button2 = nullptr;
+    TButton *Button17 = nullptr;
+    TButton *Button18 = nullptr;
+    TButton *Button19 = nullptr;
+    TButton *Button4 = nullptr;
+    TButton *Button5 = nullptr;
+    TButton *Button6 = nullptr;
+    TButton *Button3 = nullptr;
+    TButton *Button7 = nullptr;
+    TPanel *Panel3 = nullptr;
+    TPanel *Panel4 = nullptr;
+    TPanel *Panel5 = nullptr;
+    TImage *Image1 = nullptr;
+    TButton *Button8 = nullptr;
+    TButton *Button9 = nullptr;
+    TButton *Button10 = nullptr;
+    TButton *Button23 = nullptr;
+    TMemo *Memo1 = nullptr;
+    TPanel *Panel7 = nullptr;
+    TButton *Button11 = nullptr;
+    TButton *Button12 = nullptr;
+    TButton *Button13 = nullptr;
+    TButton *Button14 = nullptr;
+    TPanel *Panel8 = nullptr;
+    TButton *Button15 = nullptr;
+    TButton *Button16 = nullptr;
+    TPanel *Panel12 = nullptr;
+    TButton *Button21 = nullptr;
+    TButton *Button22 = nullptr;
+    TPanel *Panel9 = nullptr;
+    TPanel *Panel10 = nullptr;
+    TWebBrowser *WebBrowser2 = nullptr;
+    TPanel *Panel11 = nullptr;
+    TWebBrowser *WebBrowser3 = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void createControls(const std::vector<ControlSpec> &layout);
+    QWidget *createControl(const ControlSpec &spec, QWidget *parent);
+    void applyDocking();
+    int controlIndex(const QWidget *control) const;
+    void openInstall(const char *button);
+
+    KorinviewConfig m_config;
+    int m_textHeight = kDesignTextHeight;
+    DockTree m_dock;
+    std::vector<QWidget *> m_controls; // node i + 1 of m_dock, in layout order
+    std::vector<int> m_tabOrders;
+};
+
+// The main window, set before its constructor runs.
+extern TKorinplot *Korinplot;
