@@ -1,0 +1,158 @@
+#include "boxanswerer.h"
+#include "launcher/tbutton.h"
+#include "platform/twebbrowser.h"
+#include "testmain.h"
+#include "windowfixture.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+int stackIndex(const QWidget *control)
+{
+    return static_cast<int>(control->parentWidget()->children().indexOf(const_cast<QWidget *>(control)));
+}
+
+bool webViewOnTop(const TKorinplot &window)
+{
+    return stackIndex(window.WebBrowser1) > stackIndex(window.Panel3);
+}
+
+} // namespace
+
+class TestToolbar : public QObject
+{
+    Q_OBJECT
+
+private:
+    LoopbackServer m_server;
+
+    TButton *button(TKorinplot &window, const QString &name)
+    {
+        return window.findChild<TButton *>(name);
+    }
+
+private slots:
+    void installButtonsOpenTheirDownloads_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("Button8") << "Button8" << "/soft/Korinplot/Korinplot.exe";
+        QTest::newRow("Button23") << "Button23" << "/soft/Korinplot/KorinplotX.exe";
+        QTest::newRow("Button9") << "Button9" << "/soft/Korinplot/Korinplot_cn.exe";
+        QTest::newRow("Button10") << "Button10" << "/soft/Korinplot/Korinplot_lite.exe";
+        QTest::newRow("Button21") << "Button21" << "/soft/Korinplot5.20/Korinplot_left.exe";
+        QTest::newRow("Button22") << "Button22" << "/soft/Korinplot5.20/Korinplot_right.exe";
+        QTest::newRow("Button11") << "Button11" << "/soft/soft340/setupA_left_std.exe";
+        QTest::newRow("Button12") << "Button12" << "/soft/soft340/setupA_right_std.exe";
+        QTest::newRow("Button13") << "Button13" << "/soft/soft340/setupA_left_lite.exe";
+        QTest::newRow("Button14") << "Button14" << "/soft/soft340/setupA_right_lite.exe";
+        QTest::newRow("Button15") << "Button15" << "/soft/soft340/setupB_left_lite.exe";
+        QTest::newRow("Button16") << "Button16" << "/soft/soft340/setupB_right_lite.exe";
+    }
+    void installButtonsOpenTheirDownloads()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, path);
+        OpenedAddresses opened;
+        auto window = createWindow(loopbackConfig(m_server.site()));
+        window->Button18Click();
+        window->show();
+        QTest::mouseClick(button(*window, control), Qt::LeftButton);
+        QTest::mouseClick(button(*window, control), Qt::LeftButton);
+        const QString address = m_server.site() + path;
+        QCOMPARE(opened.addresses, QStringList({address, address}));
+    }
+
+    void englishOffersFourInstallButtons()
+    {
+        auto window = createWindow(loopbackConfig(m_server.site()));
+        window->Button19Click();
+        QStringList shown;
+        for (const char *name : {"Button8", "Button23", "Button9", "Button10", "Button21", "Button22", "Button11",
+                                 "Button12", "Button13", "Button14", "Button15", "Button16"}) {
+            if (button(*window, QLatin1String(name))->isVisibleTo(window.get()))
+                shown << QLatin1String(name);
+        }
+        QCOMPARE(shown, QStringList({"Button8", "Button23", "Button21", "Button22"}));
+    }
+
+    void linkButtonsOpenTheirAddresses()
+    {
+        OpenedAddresses opened;
+        const KorinviewConfig config = loopbackConfig(m_server.site());
+        auto window = createWindow(config);
+        for (TButton *link : {window->Button4, window->Button5, window->Button6, window->Button7})
+            link->click();
+        QCOMPARE(opened.addresses,
+                 QStringList({m_server.site(), QStringLiteral("http://127.0.0.2"),
+                              m_server.site() + QStringLiteral("/share/home?uk=") + config.shareKey,
+                              m_server.site() + QStringLiteral("/wpa/qunwpa?idkey=") + config.groupKey}));
+        QVERIFY(!webViewOnTop(*window));
+    }
+
+    void backAtStartIsReportedAndChangesNothing()
+    {
+        BoxAnswerer answerer;
+        auto window = createWindow(loopbackConfig(m_server.site()));
+        const auto pages = [this] {
+            return m_server.requests().filter(QRegularExpression(QStringLiteral("^(?!/soft/images/)"))).size();
+        };
+        const auto requests = pages();
+        window->Button1->click();
+        QCOMPARE(answerer.seen.count, 1);
+        QCOMPARE(answerer.seen.caption, Application->Title());
+        QCOMPARE(answerer.seen.text, QStringLiteral("Unspecified error."));
+        QVERIFY(!webViewOnTop(*window));
+        window->Button2->click();
+        QCOMPARE(answerer.seen.count, 1);
+        QTest::qWait(200);
+        QCOMPARE(pages(), requests);
+    }
+
+    void videoInstallBackAndReload()
+    {
+        BoxAnswerer answerer;
+        auto window = createWindow(loopbackConfig(m_server.site()));
+        window->show();
+        const QString video = QStringLiteral("/search_video/q_Korinplot");
+        const QRect shared = window->Panel3->geometry();
+
+        window->Button3->click();
+        QVERIFY(webViewOnTop(*window));
+        QTRY_COMPARE_WITH_TIMEOUT(window->WebBrowser1->url().path(), video, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(window->WebBrowser1->title(), video, 20000);
+
+        // A page opened by script without a user's gesture would be skipped by
+        // going back, so the second page is opened as the user's own navigation.
+        window->WebBrowser1->Navigate(m_server.site() + QStringLiteral("/followed"));
+        QTRY_COMPARE_WITH_TIMEOUT(window->WebBrowser1->url().path(), QStringLiteral("/followed"), 20000);
+
+        window->Button17->click();
+        QVERIFY(!webViewOnTop(*window));
+        QCOMPARE(window->Panel3->geometry(), shared);
+        QCOMPARE(window->WebBrowser1->geometry(), shared);
+
+        window->Button1->click();
+        QTRY_COMPARE_WITH_TIMEOUT(window->WebBrowser1->url().path(), video, 20000);
+        QVERIFY(!webViewOnTop(*window));
+
+        const int reloads = m_server.count(video);
+        window->Button2->click();
+        QTRY_COMPARE_WITH_TIMEOUT(m_server.count(video), reloads + 1, 20000);
+
+        window->Button19->click();
+        window->Button18->click();
+        QVERIFY(!webViewOnTop(*window));
+        QCOMPARE(m_server.count(video), reloads + 1);
+
+        window->Button3->click();
+        QVERIFY(webViewOnTop(*window));
+        QTRY_COMPARE_WITH_TIMEOUT(m_server.count(video), reloads + 2, 20000);
+        QCOMPARE(answerer.seen.count, 0);
+    }
+};
+
+KORINVIEW_TEST_MAIN(TestToolbar)
+#include "tst_toolbar.moc"
