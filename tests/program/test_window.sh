@@ -1,0 +1,22 @@
+# One window titled "Korinview", scaled and centred; a polite close ends that
+# copy with status 0 while a second copy keeps running.
+source "$(dirname "$0")/lib.sh"
+start_xserver
+
+start_launcher first
+window=$(wait_window "$first")
+read -r left top width height < <(client_geometry "$window")
+# 96 dots per inch: the "0" of the 16-pixel window font is 18 pixels high.
+[[ "$width x $height" == "$(muldiv 1029 18 23) x $(muldiv 735 18 23)" ]] || fail "client size $width x $height"
+# No window manager, so no frame: centred on the 1920 x 1080 desktop.
+[[ "$left,$top" == "$((960 - width / 2)),$((540 - height / 2))" ]] || fail "placed at $left,$top"
+
+start_launcher second
+second_window=$(wait_window "$second")
+
+close_and_wait "$window" "$first"
+[[ $STATUS == 0 ]] || fail "first copy ended with status $STATUS"
+kill -0 "$second" || fail "the second copy ended with the first"
+close_and_wait "$second_window" "$second"
+[[ $STATUS == 0 ]] || fail "second copy ended with status $STATUS"
+echo "1 passed, 0 failed"
