@@ -25,8 +25,9 @@ korinview_require(KORINVIEW_SHARE_KEY "^[0-9][0-9][0-9][0-9][0-9][0-9][0-9][0-9]
 string(REPEAT "[0-9a-f]" 64 _hex64)
 korinview_require(KORINVIEW_GROUP_KEY "^${_hex64}$" "exactly 64 lower-case hexadecimal digits")
 korinview_require(KORINVIEW_SUPPORT_EMAIL "^[A-Za-z0-9._%+-]+@[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)+$" "an e-mail address such as name@example.com")
-korinview_require(KORINVIEW_SITE_CAPTION ".+" "a non-empty caption")
-korinview_require(KORINVIEW_PRODUCT_CAPTION ".+" "a non-empty caption")
+# Captions go into a C string literal, so quotes and backslashes are refused.
+korinview_require(KORINVIEW_SITE_CAPTION "^[^\"\\\\]+$" "a non-empty caption without quotes or backslashes")
+korinview_require(KORINVIEW_PRODUCT_CAPTION "^[^\"\\\\]+$" "a non-empty caption without quotes or backslashes")
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/korinview_config.h.in
     ${CMAKE_CURRENT_BINARY_DIR}/generated/korinview_config.h @ONLY)
