@@ -1,0 +1,45 @@
+# The four link buttons hand their addresses to the browser; "<" with no
+# earlier page shows one error box captioned with the program's title, and
+# after OK the launcher goes on.
+source "$(dirname "$0")/lib.sh"
+start_xserver
+
+cat >"$SCRATCH/browser" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$1" >>"$SCRATCH/opened"
+SCRIPT
+chmod +x "$SCRATCH/browser"
+export BROWSER=$SCRATCH/browser DEFAULT_BROWSER=$SCRATCH/browser LC_ALL=en_US.UTF-8
+
+start_launcher launcher
+window=$(wait_window "$launcher")
+sleep 1
+# Centres of Button4, Button5, Button6 and Button7 in design pixels.
+for x in 314 459 587 877; do click_design "$window" "$x" 26; done
+for _ in $(seq 100); do [[ $(wc -l <"$SCRATCH/opened" 2>/dev/null || echo 0) -ge 4 ]] && break; sleep 0.1; done
+expected="http://www.korinware.com
+http://www.korinplot.com
+http://pan.korinware.com/share/home?uk=2718281828
+http://qun.korinware.com/wpa/qunwpa?idkey=5f1c0d9e3a7b2c4d6e8f0a1b3c5d7e9f1a2b4c6d8e0f1a3b5c7d9e1f2a4b6c8d"
+[[ "$(cat "$SCRATCH/opened" 2>/dev/null)" == "$expected" ]] || fail "opened: $(cat "$SCRATCH/opened" 2>/dev/null)"
+
+click_design "$window" 93 26
+# Names are matched without regard to case, so the window itself is left out.
+error_boxes() { xdotool search --onlyvisible --name '^korinview$' 2>/dev/null | grep -vx "$window" || true; }
+box=""
+for _ in $(seq 100); do
+    box=$(error_boxes | head -n 1)
+    [[ -n $box ]] && break
+    sleep 0.1
+done
+[[ -n $box ]] || fail "no error box after \"<\""
+xdotool windowfocus "$box" 2>/dev/null || true
+sleep 0.3
+xdotool key Return
+for _ in $(seq 50); do [[ -z $(error_boxes) ]] && break; sleep 0.1; done
+[[ -z $(error_boxes) ]] || fail "the error box stayed after OK"
+kill -0 "$launcher" || fail "the launcher ended after the error"
+
+close_and_wait "$window" "$launcher"
+[[ $STATUS == 0 ]] || fail "ended with status $STATUS"
+echo "1 passed, 0 failed"
