@@ -9,8 +9,10 @@ WMCLOSE=$BUILD/tests/wmclose
 SCRATCH=$(mktemp -d)
 PIDS=()
 
+# Waits for each process too, so the next test never meets a dying X server.
 cleanup() {
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$SCRATCH"
 }
 trap cleanup EXIT
@@ -23,7 +25,7 @@ fail() {
 start_xserver() {
     local number
     for number in $(seq 120 199); do
-        [[ -e /tmp/.X$number-lock ]] && continue
+        [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
         Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
         PIDS+=($!)
         export DISPLAY=:$number
