@@ -79,3 +79,22 @@ close_and_wait() {
     STATUS=0
     wait "$2" || STATUS=$?
 }
+
+# record_browser: the desktop's browser becomes a script that appends each
+# address it is given to $SCRATCH/opened.
+record_browser() {
+    cat >"$SCRATCH/browser" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$1" >>"$SCRATCH/opened"
+SCRIPT
+    chmod +x "$SCRATCH/browser"
+    export BROWSER=$SCRATCH/browser DEFAULT_BROWSER=$SCRATCH/browser
+}
+
+# wait_opened N: waits until the browser was given N addresses.
+wait_opened() {
+    for _ in $(seq 100); do
+        [[ $(wc -l <"$SCRATCH/opened" 2>/dev/null || echo 0) -ge $1 ]] && return 0
+        sleep 0.1
+    done
+}

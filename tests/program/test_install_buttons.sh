@@ -3,12 +3,8 @@
 source "$(dirname "$0")/lib.sh"
 start_xserver
 
-cat >"$SCRATCH/browser" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"$SCRATCH/opened"
-SCRIPT
-chmod +x "$SCRATCH/browser"
-export BROWSER=$SCRATCH/browser DEFAULT_BROWSER=$SCRATCH/browser LC_ALL=zh_CN.UTF-8
+record_browser
+export LC_ALL=zh_CN.UTF-8
 
 start_launcher launcher
 window=$(wait_window "$launcher")
@@ -17,7 +13,7 @@ sleep 1
 click_design "$window" 278 81
 click_design "$window" 278 431
 click_design "$window" 278 81
-for _ in $(seq 100); do [[ $(wc -l <"$SCRATCH/opened" 2>/dev/null || echo 0) -ge 3 ]] && break; sleep 0.1; done
+wait_opened 3
 expected="http://www.korinware.com/soft/Korinplot/Korinplot.exe
 http://www.korinware.com/soft/Korinplot5.20/Korinplot_right.exe
 http://www.korinware.com/soft/Korinplot/Korinplot.exe"

@@ -4,19 +4,15 @@
 source "$(dirname "$0")/lib.sh"
 start_xserver
 
-cat >"$SCRATCH/browser" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"$SCRATCH/opened"
-SCRIPT
-chmod +x "$SCRATCH/browser"
-export BROWSER=$SCRATCH/browser DEFAULT_BROWSER=$SCRATCH/browser LC_ALL=en_US.UTF-8
+record_browser
+export LC_ALL=en_US.UTF-8
 
 start_launcher launcher
 window=$(wait_window "$launcher")
 sleep 1
 # Centres of Button4, Button5, Button6 and Button7 in design pixels.
 for x in 314 459 587 877; do click_design "$window" "$x" 26; done
-for _ in $(seq 100); do [[ $(wc -l <"$SCRATCH/opened" 2>/dev/null || echo 0) -ge 4 ]] && break; sleep 0.1; done
+wait_opened 4
 expected="http://www.korinware.com
 http://www.korinplot.com
 http://pan.korinware.com/share/home?uk=2718281828
