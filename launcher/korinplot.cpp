@@ -45,48 +45,48 @@ TKorinplot::~TKorinplot() = default;
 
 void TKorinplot::createControls(const std::vector<ControlSpec> &layout)
 {
-    for (const ControlSpec &spec : layout) {
+    for (const ControlSpec &row : layout) {
         int parentNode = 0;
         QWidget *parent = this;
-        if (spec.parent) {
+        if (row.parent) {
             const auto found = std::find_if(m_controls.begin(), m_controls.end(), [&](const QWidget *control) {
-                return control->objectName() == QLatin1String(spec.parent);
+                return control->objectName() == QLatin1String(row.parent);
             });
             parentNode = static_cast<int>(found - m_controls.begin()) + 1;
             parent = *found;
         }
-        QWidget *control = createControl(spec, parent);
-        control->setObjectName(QLatin1String(spec.name));
-        if (spec.tabOrder >= 0)
-            setTabOrderOf(control, spec.tabOrder);
+        QWidget *control = createControl(row, parent);
+        control->setObjectName(QLatin1String(row.name));
+        if (row.tabOrder >= 0)
+            setTabOrderOf(control, row.tabOrder);
         const auto *panel = qobject_cast<TPanel *>(control);
-        m_dock.add(parentNode, spec.align, scaleBounds(spec.bounds, m_textHeight), panel ? panel->dockInset() : 0);
+        m_dock.add(parentNode, row.align, scaleBounds(row.bounds, m_textHeight), panel ? panel->dockInset() : 0);
         m_controls.push_back(control);
     }
 }
 
-QWidget *TKorinplot::createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
 {
     QWidget *control = std::visit(
         [this, parent](auto slot) -> QWidget * {
             using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*slot)>>;
             return this->*slot = new Control(parent);
         },
-        spec.slot);
+        row.slot);
 
     if (auto *panel = qobject_cast<TPanel *>(control)) {
-        panel->setBevelOuter(spec.bevels.outer);
-        panel->setBevelInner(spec.bevels.inner);
-        panel->setBevelWidth(spec.bevels.width);
-        panel->setColor(toQColor(spec.color, panel->palette()));
-        panel->setParentBackground(spec.parentBackground);
+        panel->setBevelOuter(row.bevels.outer);
+        panel->setBevelInner(row.bevels.inner);
+        panel->setBevelWidth(row.bevels.width);
+        panel->setColor(toQColor(row.color, panel->palette()));
+        panel->setParentBackground(row.parentBackground);
         connect(panel, &TPanel::bevelsChanged, this, [this, panel] {
             m_dock.setInset(controlIndex(panel) + 1, panel->dockInset());
             applyDocking();
         });
     } else if (auto *button = qobject_cast<TButton *>(control)) {
-        button->setText(spec.caption);
-        const auto click = spec.click;
+        button->setText(row.caption);
+        const auto click = row.click;
         connect(button, &QPushButton::clicked, this,
                 [this, click] { Application->guarded(this, [this, click] { (this->*click)(); }); });
     }

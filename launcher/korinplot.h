@@ -106,7 +106,7 @@ protected:
 
 private:
     void createControls(const std::vector<ControlSpec> &layout);
-    QWidget *createControl(const ControlSpec &spec, QWidget *parent);
+    QWidget *createControl(const ControlSpec &row, QWidget *parent);
     void applyDocking();
     int controlIndex(const QWidget *control) const;
     void openInstall(const char *button);
