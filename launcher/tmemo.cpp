@@ -38,7 +38,7 @@ QString TMemo::Text() const
 
 void TMemo::SetText(const QString &text)
 {
-    if (text.size() > kCapacity)
+    if (text.size() > kMemoCapacity)
         throw EInvalidOperation(QStringLiteral("Text exceeds memo capacity"));
     QString plain = text;
     setPlainText(plain.replace(kLineBreak, QStringLiteral("\n")));
@@ -60,7 +60,7 @@ void TMemo::Add(const QString &line)
 
 void TMemo::LoadFromFile(const QString &name)
 {
-    const QString text = readTextFile(name, kFileLimit);
+    const QString text = readTextFile(name, kMemoFileLimit);
     if (text == Text())
         return;
     const UpdatesOff updatesOff(this);

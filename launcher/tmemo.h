@@ -11,9 +11,9 @@ class TMemo : public QPlainTextEdit
 public:
     // Largest text the box takes, in UTF-16 code units: far more than any
     // description, small enough that laying it out keeps the window responsive.
-    static constexpr qsizetype kCapacity = 1 << 20;
+    static constexpr qsizetype kMemoCapacity = 1 << 20;
     // Largest readme read at all; a larger file is refused before reading.
-    static constexpr qint64 kFileLimit = 4 << 20;
+    static constexpr qint64 kMemoFileLimit = 4 << 20;
 
     explicit TMemo(QWidget *parent = nullptr);
 

@@ -22,7 +22,7 @@ private slots:
         memo.SetText(QStringLiteral("open"));
         memo.Add(QStringLiteral("next"));
         QCOMPARE(memo.Text(), QStringLiteral("open\r\nnext"));
-        QVERIFY_THROWS_EXCEPTION(EInvalidOperation, memo.SetText(QString(TMemo::kCapacity + 1, QLatin1Char('x'))));
+        QVERIFY_THROWS_EXCEPTION(EInvalidOperation, memo.SetText(QString(TMemo::kMemoCapacity + 1, QLatin1Char('x'))));
         QCOMPARE(memo.Text(), QStringLiteral("open\r\nnext"));
     }
 
