@@ -1,16 +1,27 @@
 # Helpers for whole-program tests: a private X server, the launcher started
-# in a scratch directory, its window found, clicked and closed politely.
+# in a scratch directory, its window found, clicked, typed at and closed
+# politely, a loopback HTTP server and a browser that only records.
 # Sourced with the launcher's path in $1 and the build directory in $2.
+#
+# Nothing the launcher does reaches past 127.0.0.1: its web engine goes
+# through the loopback server as a proxy (or through a dead port when no
+# server runs), and the desktop's "browser" is the recording script.
 
 set -euo pipefail
-KORINVIEW=$1
-BUILD=$2
+KORINVIEW=$(realpath "$1")
+BUILD=$(realpath "$2")
 WMCLOSE=$BUILD/tests/wmclose
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SCRATCH=$(mktemp -d)
 PIDS=()
+LOOPBACK_PORT=""
+LOOPBACK_LOG=$SCRATCH/requests
+OPENED=$SCRATCH/opened
+source "$HERE/../../scripts/xserver.sh"
 
 # Waits for each process too, so the next test never meets a dying X server.
 cleanup() {
+    local pid
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
     rm -rf "$SCRATCH"
@@ -19,82 +30,185 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    if [[ -s $SCRATCH/launcher.log ]]; then
+        echo "--- launcher output" >&2
+        tail -n 20 "$SCRATCH/launcher.log" >&2
+    fi
     exit 1
 }
 
 start_xserver() {
-    local number
-    for number in $(seq 120 199); do
-        [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-        Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-        PIDS+=($!)
-        export DISPLAY=:$number
-        for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-    done
-    fail "no X server"
+    xvfb_start || fail "no X server"
+    PIDS+=("$XSERVER_PID")
 }
 
-# start_launcher VAR: starts korinview in $SCRATCH; its pid goes to VAR.
-start_launcher() {
-    (cd "$SCRATCH" && exec "$KORINVIEW" >>"$SCRATCH/launcher.log" 2>&1) &
+# configured NAME: a build-time value of the launcher, e.g. KORINVIEW_SITE.
+configured() {
+    sed -n "s|^$1:[A-Z]*=||p" "$BUILD/CMakeCache.txt"
+}
+
+# start_loopback_server: serves the side pictures and a linked page; sets
+# LOOPBACK_SITE ("http://127.0.0.1:PORT") and logs requests to $LOOPBACK_LOG.
+start_loopback_server() {
+    local python=python3
+    [[ -x /usr/bin/python3 ]] && python=/usr/bin/python3
+    "$python" "$HERE/loopback_server.py" 0 "$SCRATCH/port" "$LOOPBACK_LOG" 2>>"$SCRATCH/server.log" &
     PIDS+=($!)
-    printf -v "$1" '%s' "$!"
+    local deadline=$((SECONDS + 20))
+    until [[ -s $SCRATCH/port ]]; do
+        ((SECONDS < deadline)) || fail "the loopback server did not start: $(cat "$SCRATCH/server.log")"
+        sleep 0.05
+    done
+    LOOPBACK_PORT=$(<"$SCRATCH/port")
+    LOOPBACK_SITE=http://127.0.0.1:$LOOPBACK_PORT
 }
 
-# wait_window PID: prints the id of the launcher window of that process.
-wait_window() {
-    local id
-    for _ in $(seq 600); do
-        for id in $(xdotool search --onlyvisible --name '^Korinview$' 2>/dev/null); do
-            [[ $(xdotool getwindowpid "$id" 2>/dev/null) == "$1" ]] && { echo "$id"; return 0; }
-        done
+# requested PATH [HOST]: how many times the loopback server answered PATH.
+requested() {
+    awk -v path="$1" -v host="${2:-}" '$3 == path && (host == "" || $4 == host) { n++ } END { print n + 0 }' \
+        "$LOOPBACK_LOG" 2>/dev/null || echo 0
+}
+
+# wait_requested PATH [COUNT [SECONDS]]: waits until PATH was answered COUNT times.
+wait_requested() {
+    local deadline=$((SECONDS + ${3:-30}))
+    until (($(requested "$1") >= ${2:-1})); do
+        ((SECONDS < deadline)) || fail "$1 was requested $(requested "$1") times, not ${2:-1}"
         sleep 0.1
     done
-    fail "the window of process $1 did not show"
 }
 
-# client_geometry ID: prints "left top width height".
+# record_browser (run by start_launcher): the desktop's browser becomes a
+# script that appends each argument it is given, one a line, to $OPENED.
+record_browser() {
+    [[ -x $SCRATCH/browser ]] && return 0
+    cat >"$SCRATCH/browser" <<SCRIPT
+#!/bin/sh
+for argument in "\$@"; do printf '%s\n' "\$argument"; done >>"$OPENED"
+SCRIPT
+    chmod +x "$SCRATCH/browser"
+    mkdir -p "$SCRATCH"/xdg/{config,data,cache,share,etc,runtime}
+    chmod 700 "$SCRATCH/xdg/runtime"
+}
+
+# wait_opened N [SECONDS]: waits until the browser was given N addresses.
+wait_opened() {
+    local deadline=$((SECONDS + ${2:-10}))
+    until (($(opened_count) >= $1)); do
+        ((SECONDS < deadline)) || return 0
+        sleep 0.1
+    done
+}
+
+opened_count() {
+    if [[ -f $OPENED ]]; then wc -l <"$OPENED"; else echo 0; fi
+}
+
+# start_launcher VAR [DIR [NAME=VALUE...]]: starts korinview in DIR (the
+# scratch directory by default) with the given extra environment; its pid
+# goes to VAR. Without a desktop session, xdg-open falls back to $BROWSER,
+# and Qt itself uses $DEFAULT_BROWSER or $BROWSER where xdg-open is missing;
+# the private XDG directories keep a real desktop's handlers out of reach.
+start_launcher() {
+    local var=$1 dir=${2:-$SCRATCH}
+    shift $(($# < 2 ? $# : 2))
+    record_browser
+    (
+        cd "$dir"
+        exec env -u DBUS_SESSION_BUS_ADDRESS -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
+            -u MATE_DESKTOP_SESSION_ID -u DESKTOP_SESSION \
+            -u http_proxy -u https_proxy -u all_proxy -u no_proxy \
+            -u HTTP_PROXY -u HTTPS_PROXY -u ALL_PROXY -u NO_PROXY \
+            XDG_CURRENT_DESKTOP=X-Generic \
+            XDG_CONFIG_HOME="$SCRATCH/xdg/config" XDG_CONFIG_DIRS="$SCRATCH/xdg/etc" \
+            XDG_DATA_HOME="$SCRATCH/xdg/data" XDG_DATA_DIRS="$SCRATCH/xdg/share" \
+            XDG_CACHE_HOME="$SCRATCH/xdg/cache" XDG_RUNTIME_DIR="$SCRATCH/xdg/runtime" \
+            BROWSER="$SCRATCH/browser" DEFAULT_BROWSER="$SCRATCH/browser" \
+            QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=127.0.0.1:${LOOPBACK_PORT:-9}" \
+            "$@" "$KORINVIEW" >>"$SCRATCH/launcher.log" 2>&1
+    ) &
+    PIDS+=($!)
+    printf -v "$var" '%s' "$!"
+}
+
+# launcher_windows PID: ids of the visible windows of that process named
+# exactly "Korinview" (xdotool matches names without regard to case).
+launcher_windows() {
+    local id
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '^Korinview$' 2>/dev/null); do
+        [[ $(xdotool getwindowname "$id" 2>/dev/null) == Korinview ]] && echo "$id"
+    done
+    return 0
+}
+
+# wait_window PID [SECONDS]: prints the id of the launcher window of that process.
+wait_window() {
+    local deadline=$((SECONDS + ${2:-60})) id
+    for (( ; ; )); do
+        id=$(launcher_windows "$1" | head -n 1)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        kill -0 "$1" 2>/dev/null || fail "process $1 ended before its window showed"
+        ((SECONDS < deadline)) || fail "the window of process $1 did not show"
+        sleep 0.1
+    done
+}
+
+# client_geometry ID: prints "left top width height" of the client area.
 client_geometry() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
         /^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print x, y, w, h}'
 }
 
 muldiv() { # a * b / c rounded half away from zero, for non-negative values
-    echo $(( ($1 * $2 * 2 + $3) / ($3 * 2) ))
+    echo $((($1 * $2 * 2 + $3) / ($3 * 2)))
 }
 
-# click_design ID X Y: clicks the window at a point given in design pixels.
+# design_scale ID: prints N, the measured height of "0" that scaled the
+# window, from its client width (1029 design pixels, scaled by N / 23).
+design_scale() {
+    local width n
+    read -r _ _ width _ < <(client_geometry "$1")
+    for n in $(seq 1 200); do
+        [[ $(muldiv 1029 "$n" 23) == "$width" ]] && { echo "$n"; return 0; }
+    done
+    fail "client width $width is no scaled design width"
+}
+
+# click_design ID X Y: clicks the window at a point given in design pixels
+# from the top-left of its client area.
 click_design() {
-    xdotool mousemove --window "$1" "$(muldiv "$2" 18 23)" "$(muldiv "$3" 18 23)" click 1
+    local n
+    n=$(design_scale "$1")
+    xdotool mousemove --window "$1" "$(muldiv "$2" "$n" 23)" "$(muldiv "$3" "$n" 23)" click 1
+}
+
+# press_keys ID KEY...: gives the window the keyboard focus and types the
+# keys (xdotool names: Tab, Return, shift+Tab, space).
+press_keys() {
+    local window=$1
+    shift
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    xdotool key --delay 50 "$@"
+}
+
+# close_window ID: asks the window to close as a window manager would.
+close_window() {
+    "$WMCLOSE" "$1" || fail "could not send the close request to window $1"
+}
+
+# wait_exit PID [SECONDS]: waits for the process to end; its status goes to STATUS.
+wait_exit() {
+    local deadline=$((SECONDS + ${2:-20}))
+    while kill -0 "$1" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "process $1 did not end"
+        sleep 0.1
+    done
+    STATUS=0
+    wait "$1" || STATUS=$?
 }
 
 # close_and_wait ID PID: a polite close; the exit status goes to STATUS.
 close_and_wait() {
-    "$WMCLOSE" "$1"
-    for _ in $(seq 200); do
-        kill -0 "$2" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$2" 2>/dev/null && fail "process $2 did not end after the close request"
-    STATUS=0
-    wait "$2" || STATUS=$?
-}
-
-# record_browser: the desktop's browser becomes a script that appends each
-# address it is given to $SCRATCH/opened.
-record_browser() {
-    cat >"$SCRATCH/browser" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"$SCRATCH/opened"
-SCRIPT
-    chmod +x "$SCRATCH/browser"
-    export BROWSER=$SCRATCH/browser DEFAULT_BROWSER=$SCRATCH/browser
-}
-
-# wait_opened N: waits until the browser was given N addresses.
-wait_opened() {
-    for _ in $(seq 100); do
-        [[ $(wc -l <"$SCRATCH/opened" 2>/dev/null || echo 0) -ge $1 ]] && return 0
-        sleep 0.1
-    done
+    close_window "$1"
+    wait_exit "$2"
 }

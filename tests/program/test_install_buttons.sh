@@ -3,10 +3,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xserver
 
-record_browser
-export LC_ALL=zh_CN.UTF-8
-
-start_launcher launcher
+start_launcher launcher "$SCRATCH" LC_ALL=zh_CN.UTF-8
 window=$(wait_window "$launcher")
 sleep 1
 # Centres of Button8 and Button22 in window coordinates, design pixels.

@@ -4,10 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 start_xserver
 
-record_browser
-export LC_ALL=en_US.UTF-8
-
-start_launcher launcher
+start_launcher launcher "$SCRATCH" LC_ALL=en_US.UTF-8
 window=$(wait_window "$launcher")
 sleep 1
 # Centres of Button4, Button5, Button6 and Button7 in design pixels.
@@ -29,9 +26,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [[ -n $box ]] || fail "no error box after \"<\""
-xdotool windowfocus "$box" 2>/dev/null || true
-sleep 0.3
-xdotool key Return
+press_keys "$box" Return
 for _ in $(seq 50); do [[ -z $(error_boxes) ]] && break; sleep 0.1; done
 [[ -z $(error_boxes) ]] || fail "the error box stayed after OK"
 kill -0 "$launcher" || fail "the launcher ended after the error"

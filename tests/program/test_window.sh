@@ -1,7 +1,9 @@
-# One window titled "Korinview", scaled and centred; a polite close ends that
-# copy with status 0 while a second copy keeps running.
+# One window titled "Korinview", scaled and centred, that asks for both side
+# pictures at start; a polite close ends that copy with status 0 while a
+# second copy keeps running.
 source "$(dirname "$0")/lib.sh"
 start_xserver
+start_loopback_server
 
 start_launcher first
 window=$(wait_window "$first")
@@ -10,13 +12,22 @@ read -r left top width height < <(client_geometry "$window")
 [[ "$width x $height" == "$(muldiv 1029 18 23) x $(muldiv 735 18 23)" ]] || fail "client size $width x $height"
 # No window manager, so no frame: centred on the 1920 x 1080 desktop.
 [[ "$left,$top" == "$((960 - width / 2)),$((540 - height / 2))" ]] || fail "placed at $left,$top"
+[[ $(xprop -id "$window" WM_CLASS) == *'"korinview"'* ]] || fail "$(xprop -id "$window" WM_CLASS)"
+
+site_host=$(configured KORINVIEW_SITE)
+site_host=${site_host#*://}
+wait_requested /soft/images/1.jpg 1
+wait_requested /soft/images/2.jpg 1
+[[ $(requested /soft/images/1.jpg "$site_host") == 1 && $(requested /soft/images/2.jpg "$site_host") == 1 ]] ||
+    fail "side pictures not asked of $site_host: $(cat "$LOOPBACK_LOG")"
 
 start_launcher second
 second_window=$(wait_window "$second")
 
 close_and_wait "$window" "$first"
 [[ $STATUS == 0 ]] || fail "first copy ended with status $STATUS"
-kill -0 "$second" || fail "the second copy ended with the first"
+kill -0 "$second" 2>/dev/null || fail "the second copy ended with the first"
+[[ -n $(launcher_windows "$second") ]] || fail "the second copy lost its window"
 close_and_wait "$second_window" "$second"
 [[ $STATUS == 0 ]] || fail "second copy ended with status $STATUS"
 echo "1 passed, 0 failed"

@@ -1,0 +1,89 @@
+"""HTTP server on 127.0.0.1 for whole-program tests and benchmarks.
+
+Serves the two side pictures at /soft/images/1.jpg and /soft/images/2.jpg,
+nothing at /favicon.ico, and a small page with a link at every other path.
+Each request is appended to the log once its answer is sent, as
+"<epoch seconds> <method> <path> <host>", so a caller can tell when a picture
+was served. Nothing may be cached: every start of a client asks again.
+
+It also answers as a proxy (absolute addresses in the request line), so a web
+engine pointed at it with --proxy-server reaches no other host; tunnels
+(CONNECT) are refused.
+
+Usage: loopback_server.py PORT PORT-FILE LOG-FILE
+PORT 0 takes a free port; the port in use is written to PORT-FILE.
+"""
+
+import http.server
+import pathlib
+import sys
+import threading
+import time
+import urllib.parse
+
+PICTURES = pathlib.Path(__file__).resolve().parent / "pictures"
+PAGE = b"""<!DOCTYPE html>
+<html><head><meta charset="utf-8"><title>Loopback</title></head>
+<body><p>Loopback page.</p><p><a id="next" href="/next.html">Next page</a></p></body></html>
+"""
+
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    log_lock = threading.Lock()
+    log_path = None
+
+    def do_GET(self):
+        self.answer(with_body=True)
+
+    def do_HEAD(self):
+        self.answer(with_body=False)
+
+    def do_CONNECT(self):
+        self.host, self.target = self.path, "-"
+        self.send_error(405, "No tunnels")
+        self.record()
+
+    def answer(self, with_body):
+        address = urllib.parse.urlsplit(self.path)
+        self.host = address.netloc or self.headers.get("Host", "-")
+        self.target = address.path + (f"?{address.query}" if address.query else "")
+        path = address.path
+        status, kind, body = 200, "text/html; charset=utf-8", PAGE
+        if path in ("/soft/images/1.jpg", "/soft/images/2.jpg"):
+            kind, body = "image/jpeg", (PICTURES / path.rsplit("/", 1)[1]).read_bytes()
+        elif path == "/favicon.ico":
+            status, kind, body = 404, "text/plain", b"not found\n"
+        self.send_response(status)
+        self.send_header("Content-Type", kind)
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Cache-Control", "no-store")
+        self.end_headers()
+        if with_body:
+            self.wfile.write(body)
+        self.wfile.flush()
+        self.record()
+
+    def record(self):
+        line = f"{time.time():.6f} {self.command} {self.target} {self.host}\n"
+        with self.log_lock, open(self.log_path, "a", encoding="utf-8") as log:
+            log.write(line)
+
+    def log_message(self, format, *args):
+        pass
+
+
+def main():
+    port, port_file, log_file = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    Handler.log_path = log_file
+    pathlib.Path(log_file).touch()
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), Handler)
+    server.daemon_threads = True
+    pending = pathlib.Path(port_file + ".part")
+    pending.write_text(f"{server.server_address[1]}\n", encoding="ascii")
+    pending.rename(port_file)
+    server.serve_forever()
+
+
+if __name__ == "__main__":
+    main()
