@@ -1,0 +1,103 @@
+// Bare-toolkit baseline for the launcher's start-up, memory and idle costs:
+// one plain window of the launcher's client size with 22 push buttons, one
+// plain text box and three web views, two of which load the side pictures.
+// Nothing else: no panels, no picture, no language pass, no docking.
+// Usage: bench_baseline SITE (or KORINVIEW_BENCH_SITE), e.g. http://127.0.0.1:8080
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QUrl>
+#include <QWebEngineView>
+#include <QWidget>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+int mulDiv(int a, int b, int c)
+{
+    const std::int64_t product = std::int64_t(a) * b;
+    const std::int64_t twice = 2 * product + (product < 0 ? -c : c);
+    return static_cast<int>(twice / (2 * std::int64_t(c)));
+}
+
+struct Box
+{
+    int left, top, width, height;
+};
+
+// The launcher's buttons, text box and web views in window coordinates of
+// its 120-dpi design: ten toolbar buttons, then twelve install buttons.
+constexpr Box kButtons[] = {
+    {9, 10, 32, 32},    {42, 10, 32, 32},   {75, 10, 36, 32},   {111, 10, 35, 32},  {147, 10, 92, 32},
+    {242, 10, 145, 32}, {387, 10, 145, 32}, {532, 10, 110, 32}, {642, 10, 95, 32},  {737, 10, 280, 32},
+    {10, 62, 537, 41},  {10, 103, 537, 41}, {10, 144, 537, 41}, {10, 185, 363, 41}, {10, 365, 537, 41},
+    {10, 406, 537, 40}, {10, 464, 537, 41}, {10, 505, 537, 40}, {10, 545, 537, 41}, {10, 586, 537, 41},
+    {10, 643, 537, 41}, {10, 685, 537, 41},
+};
+constexpr Box kText{13, 229, 360, 118};
+constexpr Box kMainView{0, 52, 1029, 683};
+constexpr Box kSideViews[] = {{566, 59, 456, 326}, {566, 391, 456, 347}};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication application(argc, argv);
+    const QString site = argc > 1 ? QString::fromLocal8Bit(argv[1]) : qEnvironmentVariable("KORINVIEW_BENCH_SITE");
+    if (site.isEmpty()) {
+        std::fprintf(stderr, "usage: bench_baseline SITE\n");
+        return 2;
+    }
+
+    // Scaled as the launcher is: the font by the density, the layout by the
+    // measured height of a text line over its design height of 23.
+    const int dpi = qRound(application.primaryScreen()->logicalDotsPerInchY());
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(mulDiv(20, dpi, 120));
+    const int n = static_cast<int>(std::ceil(QFontMetricsF(font).height()));
+    const auto place = [n](QWidget *widget, const Box &box) {
+        const int left = mulDiv(box.left, n, 23);
+        const int top = mulDiv(box.top, n, 23);
+        widget->setGeometry(left, top, mulDiv(box.left + box.width, n, 23) - left,
+                            mulDiv(box.top + box.height, n, 23) - top);
+    };
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Baseline"));
+    window.setFont(font);
+    window.resize(mulDiv(1029, n, 23), mulDiv(735, n, 23));
+
+    // Declared first, so the buttons and the text box are drawn above it, as
+    // the launcher's install panel covers its main web view.
+    place(new QWebEngineView(&window), kMainView);
+    int number = 0;
+    for (const Box &box : kButtons) {
+        auto *button = new QPushButton(QStringLiteral("按钮 Button %1").arg(++number), &window);
+        place(button, box);
+    }
+    auto *text = new QPlainTextEdit(&window);
+    text->setPlainText(QStringLiteral("安装包括：\nKorinplot\nKorinbeam\nKorinsnip\n----------------------------"));
+    place(text, kText);
+    int picture = 0;
+    for (const Box &box : kSideViews) {
+        auto *view = new QWebEngineView(&window);
+        place(view, box);
+        view->load(QUrl(site + QStringLiteral("/soft/images/%1.jpg").arg(++picture)));
+    }
+
+    const QRect desktop = application.primaryScreen()->virtualGeometry();
+    window.move(desktop.center() - QPoint(window.width() / 2, window.height() / 2));
+    window.show();
+    return application.exec();
+}
