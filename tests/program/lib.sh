@@ -18,6 +18,7 @@ LOOPBACK_PORT=""
 LOOPBACK_LOG=$SCRATCH/requests
 OPENED=$SCRATCH/opened
 source "$HERE/../../scripts/xserver.sh"
+source "$HERE/../../scripts/loopback.sh"
 
 # Waits for each process too, so the next test never meets a dying X server.
 cleanup() {
@@ -50,16 +51,8 @@ configured() {
 # start_loopback_server: serves the side pictures and a linked page; sets
 # LOOPBACK_SITE ("http://127.0.0.1:PORT") and logs requests to $LOOPBACK_LOG.
 start_loopback_server() {
-    local python=python3
-    [[ -x /usr/bin/python3 ]] && python=/usr/bin/python3
-    "$python" "$HERE/loopback_server.py" 0 "$SCRATCH/port" "$LOOPBACK_LOG" 2>>"$SCRATCH/server.log" &
-    PIDS+=($!)
-    local deadline=$((SECONDS + 20))
-    until [[ -s $SCRATCH/port ]]; do
-        ((SECONDS < deadline)) || fail "the loopback server did not start: $(cat "$SCRATCH/server.log")"
-        sleep 0.05
-    done
-    LOOPBACK_PORT=$(<"$SCRATCH/port")
+    loopback_start 0 "$SCRATCH" || fail "no loopback server"
+    PIDS+=("$LOOPBACK_PID")
     LOOPBACK_SITE=http://127.0.0.1:$LOOPBACK_PORT
 }
 
