@@ -48,6 +48,14 @@ configured() {
     sed -n "s|^$1:[A-Z]*=||p" "$BUILD/CMakeCache.txt"
 }
 
+# configured_host NAME: the host (and port) of a configured site address.
+configured_host() {
+    local address
+    address=$(configured "$1")
+    address=${address#*://}
+    echo "${address%%/*}"
+}
+
 # start_loopback_server: serves the side pictures and a linked page; sets
 # LOOPBACK_SITE ("http://127.0.0.1:PORT") and logs requests to $LOOPBACK_LOG.
 start_loopback_server() {

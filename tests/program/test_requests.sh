@@ -6,9 +6,8 @@ source "$(dirname "$0")/lib.sh"
 start_xserver
 start_loopback_server
 
-host_of() { local address; address=$(configured "$1"); address=${address#*://}; echo "${address%%/*}"; }
-site_host=$(host_of KORINVIEW_SITE)
-video_host=$(host_of KORINVIEW_VIDEO_SITE)
+site_host=$(configured_host KORINVIEW_SITE)
+video_host=$(configured_host KORINVIEW_VIDEO_SITE)
 
 start_launcher launcher
 window=$(wait_window "$launcher")

@@ -14,8 +14,7 @@ read -r left top width height < <(client_geometry "$window")
 [[ "$left,$top" == "$((960 - width / 2)),$((540 - height / 2))" ]] || fail "placed at $left,$top"
 [[ $(xprop -id "$window" WM_CLASS) == *'"korinview"'* ]] || fail "$(xprop -id "$window" WM_CLASS)"
 
-site_host=$(configured KORINVIEW_SITE)
-site_host=${site_host#*://}
+site_host=$(configured_host KORINVIEW_SITE)
 wait_requested /soft/images/1.jpg 1
 wait_requested /soft/images/2.jpg 1
 [[ $(requested /soft/images/1.jpg "$site_host") == 1 && $(requested /soft/images/2.jpg "$site_host") == 1 ]] ||
