@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QPixmap>
-#include <QtEndian>
 
 namespace {
 
@@ -10,14 +9,15 @@ constexpr qint64 kDirectorySize = 6;
 constexpr qint64 kEntrySize = 16;
 constexpr qint64 kInfoHeaderSize = 40;
 
+// Little-endian fields, assembled byte by byte: callers check the bounds first.
 quint16 word(const QByteArray &data, qint64 at)
 {
-    return qFromLittleEndian<quint16>(data.constData() + at);
+    return quint16(quint8(data[at]) | quint8(data[at + 1]) << 8);
 }
 
 quint32 dword(const QByteArray &data, qint64 at)
 {
-    return qFromLittleEndian<quint32>(data.constData() + at);
+    return word(data, at) | quint32(word(data, at + 2)) << 16;
 }
 
 } // namespace
