@@ -24,7 +24,9 @@ void drawRings(QPainter &painter, QRect &r, int width, const QColor &top, const 
 
 TPanel::TPanel(QWidget *parent) : QWidget(parent), m_color(palette().color(QPalette::Button))
 {
-    setAutoFillBackground(false);
+    // Every pixel is painted, so whatever lies below (the main web view under
+    // the install panel) is neither drawn nor seen.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 template <class T>
@@ -54,6 +56,16 @@ void TPanel::setParentBackground(bool parentBackground)
     update();
 }
 
+QColor TPanel::backgroundColor() const
+{
+    if (!m_parentBackground)
+        return m_color;
+    const QWidget *parent = parentWidget();
+    if (const auto *panel = qobject_cast<const TPanel *>(parent))
+        return panel->backgroundColor();
+    return parent ? parent->palette().color(parent->backgroundRole()) : palette().color(QPalette::Button);
+}
+
 int TPanel::dockInset() const
 {
     const auto width = [this](TBevelCut cut) { return cut != TBevelCut::bvNone ? m_bevelWidth : 0; };
@@ -72,13 +84,12 @@ void TPanel::paintEvent(QPaintEvent *)
             drawRings(painter, r, m_bevelWidth, dark, light);
     };
 
+    // The border rings, in the panel's colour or its parent's, are part of
+    // the fill; the inner bevel is drawn over it.
     QRect r = rect();
     drawBevel(m_bevelOuter, r);
-    if (m_parentBackground)
-        r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
-    else
-        drawRings(painter, r, m_borderWidth, m_color, m_color);
+    if (r.width() > 0 && r.height() > 0)
+        painter.fillRect(r, backgroundColor());
+    r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
     drawBevel(m_bevelInner, r);
-    if (!m_parentBackground && r.width() > 0 && r.height() > 0)
-        painter.fillRect(r, m_color);
 }

@@ -5,8 +5,8 @@
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
-// A container with optional bevels. It draws no caption; where it shows its
-// parent's background it fills nothing.
+// A container with optional bevels. It draws no caption; inside its bevels it
+// shows its own colour or, with ParentBackground, the colour its parent shows.
 class TPanel : public QWidget
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     void setColor(const QColor &color);
     void setParentBackground(bool parentBackground);
 
+    // What the panel shows inside its bevels.
+    QColor backgroundColor() const;
     // How far in from the panel's edge docked children begin.
     int dockInset() const;
 

@@ -145,6 +145,25 @@ private slots:
         QCOMPARE(printTree(window.get()), QString::fromUtf8(kDesignTree));
     }
 
+    // In English the install side is empty below Panel12; it shows the same
+    // button face as the toolbar, not the main web view lying under it.
+    void englishInstallSideShowsButtonFace()
+    {
+        auto window = createWindow(loopbackConfig(m_server.site()));
+        window->Button19Click();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QImage image = window->grab().toImage();
+        const QColor toolbar = image.pixelColor(500, 8);
+        QCOMPARE(toolbar, window->palette().color(QPalette::Button));
+        // Panel4's inside, from Panel12's bottom edge to Panel4's lower bevel.
+        const QRect empty(1 + 3, 52 + 1 + 403, 553, 681 - 403 - 3);
+        for (int y = empty.top(); y <= empty.bottom(); ++y)
+            for (int x = empty.left(); x <= empty.right(); ++x)
+                if (image.pixelColor(x, y) != toolbar)
+                    QFAIL(qPrintable(QStringLiteral("pixel %1,%2 is %3").arg(x).arg(y).arg(image.pixelColor(x, y).name())));
+    }
+
     void installPanelCoversTheWebViewUntilVideo()
     {
         auto window = createWindow(loopbackConfig(m_server.site()));
