@@ -1,8 +1,15 @@
+#include "app/commandline.h"
 #include "app/tapplication.h"
 #include "launcher/korinplot.h"
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    if (const auto reply = commandLineReply(argc, argv)) {
+        std::fputs(reply->c_str(), stdout);
+        return 0;
+    }
     TApplication::prepareWebEngine();
     TApplication application(argc, argv);
     try {

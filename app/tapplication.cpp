@@ -3,8 +3,11 @@
 #include "app/errortext.h"
 #include "app/placement.h"
 #include "app/title.h"
+#include "launcher/language.h"
 #include "platform/exception.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWidget>
@@ -63,6 +66,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     setQuitOnLastWindowClosed(true);
     // Lets the desktop match the window to its entry.
     setDesktopFileName(QStringLiteral("com.korinware.Korinview"));
+    installTranslations();
 }
 
 TApplication::~TApplication()
@@ -74,6 +78,15 @@ void TApplication::prepareWebEngine()
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+void TApplication::installTranslations()
+{
+    removeTranslator(&m_toolkitTexts);
+    const QLocale locale(QString::fromLocal8Bit(systemLocaleName()));
+    if (m_toolkitTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_toolkitTexts);
 }
 
 void TApplication::Initialize()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QString>
+#include <QTranslator>
 
 #include <exception>
 #include <functional>
@@ -23,6 +24,10 @@ public:
     // As root the web engine refuses its sandbox and ends the process, so the
     // sandbox is switched off for root only, before the application exists.
     static void prepareWebEngine();
+
+    // The toolkit's own texts (the error box's OK button among them) in the
+    // language of LC_ALL, LC_MESSAGES or LANG, where a translation exists.
+    void installTranslations();
 
     void Initialize();
     void setMainFormOnTaskBar(bool onTaskBar) { m_mainFormOnTaskBar = onTaskBar; }
@@ -56,6 +61,7 @@ private:
     void showFatalBox(const QString &text);
     void setMainForm(QWidget *form);
 
+    QTranslator m_toolkitTexts;
     QString m_title;
     QWidget *m_mainForm = nullptr;
     bool m_mainFormOnTaskBar = false;

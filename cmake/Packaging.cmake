@@ -34,8 +34,9 @@ interface speaks Chinese and English.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so invisible to the shared-library scan: the platform
 # plugins, the window font (metric-compatible with Arial), a font for the
-# Chinese interface and the tool that hands addresses to the browser.
+# Chinese interface, the toolkit's translations (the error box's button in the
+# system language) and the tool that hands addresses to the browser.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
 
 include(CPack)

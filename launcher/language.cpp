@@ -43,14 +43,19 @@ quint16 langIdFromLocale(const QByteArray &locale)
     return kEnglishUS;
 }
 
-quint16 SystemDefaultLangID()
+QByteArray systemLocaleName()
 {
     for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char *value = std::getenv(variable);
         if (value && *value)
-            return langIdFromLocale(value);
+            return value;
     }
-    return kEnglishUS;
+    return {};
+}
+
+quint16 SystemDefaultLangID()
+{
+    return langIdFromLocale(systemLocaleName());
 }
 
 bool isChineseLangID(quint16 id)

@@ -12,6 +12,7 @@ struct BoxSeen
 {
     QString caption;
     QString text;
+    QString button;
     int count = 0;
 };
 
@@ -38,6 +39,7 @@ private:
         ++seen.count;
         QVERIFY(box->icon() == QMessageBox::Critical);
         QCOMPARE(box->buttons().size(), 1);
+        seen.button = box->button(QMessageBox::Ok)->text();
         box->button(QMessageBox::Ok)->click();
     }
 

@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
@@ -92,8 +93,26 @@ private slots:
         QVERIFY(!webViewOnTop(*window));
     }
 
+    // The box's own button speaks the system language, as the system's
+    // message box does.
+    void backAtStartIsReportedAndChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QString>("ok");
+        QTest::newRow("English") << QByteArray("en_US.UTF-8") << QStringLiteral("OK");
+        QTest::newRow("Chinese") << QByteArray("zh_CN.UTF-8") << QStringLiteral("确定");
+    }
     void backAtStartIsReportedAndChangesNothing()
     {
+        QFETCH(QByteArray, locale);
+        QFETCH(QString, ok);
+        const QByteArray before = qgetenv("LC_ALL");
+        const auto restore = qScopeGuard([before] {
+            qputenv("LC_ALL", before);
+            Application->installTranslations();
+        });
+        qputenv("LC_ALL", locale);
+        Application->installTranslations();
         BoxAnswerer answerer;
         auto window = createWindow(loopbackConfig(m_server.site()));
         const auto pages = [this] {
@@ -104,6 +123,7 @@ private slots:
         QCOMPARE(answerer.seen.count, 1);
         QCOMPARE(answerer.seen.caption, Application->Title());
         QCOMPARE(answerer.seen.text, QStringLiteral("Unspecified error."));
+        QCOMPARE(answerer.seen.button, ok);
         QVERIFY(!webViewOnTop(*window));
         window->Button2->click();
         QCOMPARE(answerer.seen.count, 1);

@@ -41,7 +41,7 @@ recommends=$(field Recommends)
 for needed in "qt6-qpa-plugins" "fonts-liberation2 | fonts-liberation" "libqt6widgets6" "libqt6webenginewidgets6"; do
     [[ ", $depends," == *", $needed"[\ ,\(]* ]] || fail "Depends lacks '$needed': $depends"
 done
-for wanted in "fonts-wqy-microhei | fonts-noto-cjk" "xdg-utils"; do
+for wanted in "fonts-wqy-microhei | fonts-noto-cjk" "qt6-translations-l10n" "xdg-utils"; do
     [[ ", $recommends," == *", $wanted"[\ ,\(]* ]] || fail "Recommends lacks '$wanted': $recommends"
 done
 

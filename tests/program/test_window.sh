@@ -1,7 +1,15 @@
-# One window titled "Korinview", scaled and centred, that asks for both side
-# pictures at start; a polite close ends that copy with status 0 while a
-# second copy keeps running.
+# --version and --help; one window titled "Korinview", scaled and centred,
+# that asks for both side pictures at start; a polite close ends that copy
+# with status 0 while a second copy keeps running.
 source "$(dirname "$0")/lib.sh"
+
+# --version and --help answer before the toolkit starts: no display needed.
+without_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+version=$("${without_display[@]}" "$KORINVIEW" --version) || fail "--version ended with status $?"
+[[ $version == "korinview $(configured CMAKE_PROJECT_VERSION)" ]] || fail "--version printed: $version"
+usage=$("${without_display[@]}" "$KORINVIEW" --help) || fail "--help ended with status $?"
+[[ $usage == Usage:* && $usage == *LC_MESSAGES* && $usage == *readme_en.txt* ]] || fail "--help printed: $usage"
+
 start_xserver
 start_loopback_server
 
