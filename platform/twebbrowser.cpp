@@ -1,9 +1,28 @@
 #include "platform/twebbrowser.h"
 
 #include "platform/exception.h"
+#include "platform/webengine.h"
+#include "platform/webview.h"
 
-#include <QWebEngineHistory>
-#include <QWebEngineSettings>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Every view, in the order made, so the engine gives them theirs in that order.
+std::vector<TWebBrowser *> &views()
+{
+    static std::vector<TWebBrowser *> all;
+    return all;
+}
+
+bool g_engineRequested = false;
+
+} // namespace
 
 QString oleErrorMessage(std::int32_t code)
 {
@@ -20,26 +39,98 @@ QString oleErrorMessage(std::int32_t code)
     }
 }
 
-TWebBrowser::TWebBrowser(QWidget *parent) : QWebEngineView(parent)
+TWebBrowser::TWebBrowser(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    // Only what the launcher asks for is fetched: no page icons.
-    settings()->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    views().push_back(this);
+    if (WebEngine::loaded())
+        attach(WebEngine::instance());
+}
+
+TWebBrowser::~TWebBrowser()
+{
+    std::erase(views(), this);
+}
+
+void TWebBrowser::startEngine()
+{
+    WebEngine &engine = WebEngine::instance();
+    for (TWebBrowser *view : views()) {
+        if (!view->m_view)
+            view->attach(engine);
+    }
+}
+
+void TWebBrowser::attach(WebEngine &engine)
+{
+    const bool focused = hasFocus();
+    m_view = engine.createView(this);
+    QWidget *view = m_view->widget();
+    view->setGeometry(rect());
+    setFocusProxy(view);
+    view->show();
+    if (focused)
+        view->setFocus(Qt::OtherFocusReason);
+    for (const auto &request : std::exchange(m_pending, {}))
+        request(*m_view);
+}
+
+void TWebBrowser::whenUp(std::function<void(WebView &)> request)
+{
+    if (m_view)
+        request(*m_view);
+    else
+        m_pending.push_back(std::move(request));
+}
+
+void TWebBrowser::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), Qt::white);
+    // Painted, so the window's first frame is on its way: the engine comes
+    // up right after it.
+    if (!g_engineRequested) {
+        g_engineRequested = true;
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &TWebBrowser::startEngine, Qt::QueuedConnection);
+    }
+}
+
+void TWebBrowser::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (m_view)
+        m_view->widget()->setGeometry(rect());
 }
 
 void TWebBrowser::Navigate(const QString &url)
 {
-    load(QUrl(url, QUrl::StrictMode));
+    whenUp([address = QUrl(url, QUrl::StrictMode)](WebView &view) { view.navigate(address); });
 }
 
 void TWebBrowser::GoBack()
 {
-    if (!history()->canGoBack())
+    // A view whose engine is not up has shown no page yet.
+    if (!m_view || !m_view->canGoBack())
         throw EOleException(oleErrorMessage(E_FAIL), E_FAIL);
-    back();
+    m_view->goBack();
 }
 
 void TWebBrowser::Refresh()
 {
-    reload();
+    whenUp([](WebView &view) { view.refresh(); });
+}
+
+QUrl TWebBrowser::url() const
+{
+    return m_view ? m_view->currentUrl() : QUrl();
+}
+
+QString TWebBrowser::title() const
+{
+    return m_view ? m_view->currentTitle() : QString();
+}
+
+QWidget *TWebBrowser::view() const
+{
+    return m_view ? m_view->widget() : nullptr;
 }

@@ -138,6 +138,8 @@ private slots:
         const QString first = QStringLiteral("/soft/images/1.jpg");
         const QString second = QStringLiteral("/soft/images/2.jpg");
         auto window = createWindow(loopbackConfig(m_server.site()));
+        // Asked for at start; the views fetch them once the window is up.
+        window->show();
         QTRY_COMPARE_WITH_TIMEOUT(m_server.count(first), 1, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(m_server.count(second), 1, 20000);
         window->Button18Click();

@@ -33,6 +33,7 @@ for path in usr/bin/korinview \
     [ -f "$work/root/$path" ] || fail "package lacks /$path"
 done
 [ -x "$work/root/usr/bin/korinview" ] || fail "/usr/bin/korinview is not executable"
+[ -n "$(find "$work/root/usr/lib" -path '*/korinview/libkorinview-web.so')" ] || fail "package lacks the web engine module"
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = korinview ] || fail "package name is $(field Package)"
@@ -45,12 +46,15 @@ for wanted in "fonts-wqy-microhei | fonts-noto-cjk" "qt6-translations-l10n" "xdg
     [[ ", $recommends," == *", $wanted"[\ ,\(]* ]] || fail "Recommends lacks '$wanted': $recommends"
 done
 
-# The program must come up and keep running; it is stopped after a while.
+# The program must come up and keep running, its web engine loaded from the
+# package's own module (the engine's helper process running); it is stopped
+# after a while.
 cd "$work"
 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 "$work/root/usr/bin/korinview" >"$work/run.log" 2>&1 &
 pid=$!
 sleep 5
 if kill -0 "$pid" 2>/dev/null; then
+    pgrep -P "$pid" -f QtWebEngineProcess >/dev/null || { fail "the web engine did not start"; cat "$work/run.log"; }
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 else
