@@ -43,6 +43,20 @@ start_xserver() {
     PIDS+=("$XSERVER_PID")
 }
 
+# start_window_manager: openbox on the private X server, with its default
+# settings, for tests whose behaviour depends on a window manager (close
+# requests, full screen, focus); returns once it manages the screen.
+start_window_manager() {
+    mkdir -p "$SCRATCH/openbox"
+    XDG_CONFIG_HOME="$SCRATCH/openbox" openbox --sm-disable >>"$SCRATCH/openbox.log" 2>&1 &
+    PIDS+=($!)
+    local deadline=$((SECONDS + 20))
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$SCRATCH/openbox.log")"
+        sleep 0.1
+    done
+}
+
 # configured NAME: a build-time value of the launcher, e.g. KORINVIEW_SITE.
 configured() {
     sed -n "s|^$1:[A-Z]*=||p" "$BUILD/CMakeCache.txt"
