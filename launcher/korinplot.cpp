@@ -13,6 +13,7 @@
 #include "platform/twebbrowser.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QIcon>
 #include <QResizeEvent>
 
@@ -181,6 +182,15 @@ bool TKorinplot::event(QEvent *event)
             stops.front()->setFocus(Qt::ActiveWindowFocusReason);
     }
     return QWidget::event(event);
+}
+
+void TKorinplot::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    // The main window: closing it ends the program at once, whatever other
+    // window of ours (a page shown full screen) is still up.
+    if (Application)
+        Application->Terminate();
 }
 
 void TKorinplot::FormCreate()

@@ -2,6 +2,7 @@
 #include "platform/webengine.h"
 
 #include <QQuickWindow>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -9,8 +10,10 @@
 
 namespace {
 
-class Engine : public WebEngine
+class Engine : public QObject, public WebEngine
 {
+    Q_OBJECT
+
 public:
     explicit Engine(OpenExternally openExternally) : m_openExternally(openExternally)
     {
@@ -19,13 +22,29 @@ public:
         // Composed with OpenGL they would need a window of another kind,
         // and the toolkit would destroy the window and make it again.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+
+        QWebEngineProfile *profile = QWebEngineProfile::defaultProfile();
+        QWebEngineSettings *settings = profile->settings();
         // Only what the launcher asks for is fetched: no page icons.
-        QWebEngineProfile::defaultProfile()->settings()->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
+        // A page opens a window only when the user's click asked for one;
+        // pop-ups of its own are blocked.
+        settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+        settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+        connect(profile, &QWebEngineProfile::downloadRequested, this, &Engine::handOver);
     }
 
-    WebView *createView(QWidget *parent) override { return new EngineView(parent); }
+    WebView *createView(QWidget *parent) override { return new EngineView(m_openExternally, parent); }
 
 private:
+    // The launcher downloads nothing itself: the browser gets the address.
+    void handOver(QWebEngineDownloadRequest *download)
+    {
+        const QWebEngineView *view = QWebEngineView::forPage(download->page());
+        m_openExternally(view ? view->window() : nullptr, download->url());
+        download->cancel();
+    }
+
     OpenExternally m_openExternally;
 };
 
@@ -38,3 +57,5 @@ extern "C" Q_DECL_EXPORT WebEngine *korinview_web_engine(OpenExternally openExte
 }
 
 static_assert(std::is_same_v<decltype(&korinview_web_engine), WebEngineEntry>);
+
+#include "engine.moc"

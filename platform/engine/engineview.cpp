@@ -1,35 +1,72 @@
 #include "platform/engine/engineview.h"
 
+#include "platform/engine/enginepage.h"
+#include "platform/engine/fullscreenview.h"
+
+#include <QApplication>
+#include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
 
-EngineView::EngineView(QWidget *parent) : QWebEngineView(parent) {}
+EngineView::EngineView(OpenExternally openExternally, QWidget *parent)
+    : QWebEngineView(parent), m_page(new EnginePage(openExternally, this))
+{
+    setPage(m_page);
+    connect(m_page, &QWebEnginePage::fullScreenRequested, this, &EngineView::toggleFullScreen);
+}
+
+EngineView::~EngineView()
+{
+    delete m_fullScreen;
+}
+
+void EngineView::toggleFullScreen(QWebEngineFullScreenRequest request)
+{
+    if (request.toggleOn() == bool(m_fullScreen))
+        return; // refused: already as asked
+    request.accept();
+    if (request.toggleOn()) {
+        m_focusBefore = QApplication::focusWidget();
+        m_fullScreen = new FullScreenView(m_page, this);
+        return;
+    }
+    FullScreenView *leaving = m_fullScreen;
+    m_fullScreen = nullptr;
+    setPage(m_page);
+    leaving->hide();
+    leaving->deleteLater();
+    window()->activateWindow();
+    if (m_focusBefore)
+        m_focusBefore->setFocus(Qt::ActiveWindowFocusReason);
+    else
+        setFocus(Qt::ActiveWindowFocusReason);
+}
 
 void EngineView::navigate(const QUrl &url)
 {
-    load(url);
+    m_page->load(url);
 }
 
 bool EngineView::canGoBack() const
 {
-    return history()->canGoBack();
+    return m_page->history()->canGoBack();
 }
 
 void EngineView::goBack()
 {
-    back();
+    m_page->triggerAction(QWebEnginePage::Back);
 }
 
 void EngineView::refresh()
 {
-    reload();
+    m_page->triggerAction(QWebEnginePage::Reload);
 }
 
 QUrl EngineView::currentUrl() const
 {
-    return url();
+    return m_page->url();
 }
 
 QString EngineView::currentTitle() const
 {
-    return title();
+    return m_page->title();
 }

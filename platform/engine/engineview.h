@@ -1,16 +1,25 @@
 #pragma once
 
+#include "platform/webengine.h"
 #include "platform/webview.h"
 
+#include <QPointer>
 #include <QWebEngineView>
 
-// The engine's view inside a TWebBrowser.
+class EnginePage;
+class FullScreenView;
+class QWebEngineFullScreenRequest;
+
+// The engine's view inside a TWebBrowser. Its page goes to a window of its
+// own while the page is full screen, and comes back with everything else in
+// the launcher's window as it was.
 class EngineView : public QWebEngineView, public WebView
 {
     Q_OBJECT
 
 public:
-    explicit EngineView(QWidget *parent);
+    EngineView(OpenExternally openExternally, QWidget *parent);
+    ~EngineView() override;
 
     QWidget *widget() override { return this; }
     void navigate(const QUrl &url) override;
@@ -19,4 +28,13 @@ public:
     void refresh() override;
     QUrl currentUrl() const override;
     QString currentTitle() const override;
+
+private:
+    void toggleFullScreen(QWebEngineFullScreenRequest request);
+
+    // Its own page, used directly: while the page is full screen the view
+    // has none, and asking the view for one would make a new, empty page.
+    EnginePage *m_page;
+    QPointer<FullScreenView> m_fullScreen;
+    QPointer<QWidget> m_focusBefore;
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/webengine.h"
+
+#include <QWebEnginePage>
+
+// The page of an EngineView. A page's request for a new window or tab (a
+// link with target="_blank", window.open() after a click, "Open link in new
+// window") hands the address to the desktop's browser, as the toolbar's link
+// buttons do; the view stays on its page.
+class EnginePage : public QWebEnginePage
+{
+    Q_OBJECT
+
+public:
+    EnginePage(OpenExternally openExternally, QWidget *owner);
+
+protected:
+    QWebEnginePage *createWindow(WebWindowType type) override;
+
+private:
+    OpenExternally m_openExternally;
+    QWidget *m_owner;
+};
