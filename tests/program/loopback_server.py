@@ -1,7 +1,11 @@
 """HTTP server on 127.0.0.1 for whole-program tests and benchmarks.
 
 Serves the two side pictures at /soft/images/1.jpg and /soft/images/2.jpg,
-nothing at /favicon.ico, and a small page with a link at every other path.
+nothing at /favicon.ico, a file to save (an attachment) at /download.bin,
+and at every other path a small page: a link, and what a browser pane meets
+(a link into a new tab, a button calling window.open(), a download link, a
+full-screen button, each at a fixed place) and a pop-up the page opens of its
+own, unasked.
 Each request is appended to the log once its answer is sent, as
 "<epoch seconds> <method> <path> <host>", so a caller can tell when a picture
 was served. Nothing may be cached: every start of a client asks again.
@@ -23,9 +27,21 @@ import urllib.parse
 
 PICTURES = pathlib.Path(__file__).resolve().parent / "pictures"
 PAGE = b"""<!DOCTYPE html>
-<html><head><meta charset="utf-8"><title>Loopback</title></head>
-<body><p>Loopback page.</p><p><a id="next" href="/next.html">Next page</a></p></body></html>
+<html><head><meta charset="utf-8"><title>Loopback</title>
+<style>
+body { margin: 0; }
+.pane { position: absolute; left: 20px; width: 300px; height: 50px; font-size: 20px; }
+</style></head>
+<body>
+<a class="pane" style="top: 20px" href="/new-tab.html" target="_blank">New tab</a>
+<button class="pane" style="top: 90px" onclick="window.open('/opened.html')">window.open()</button>
+<a class="pane" style="top: 160px" href="/download.bin">Download</a>
+<button class="pane" style="top: 230px" onclick="document.documentElement.requestFullscreen()">Full screen</button>
+<p class="pane" style="top: 300px"><a id="next" href="/next.html">Next page</a></p>
+<script>setTimeout(function () { window.open('/unasked.html'); }, 300);</script>
+</body></html>
 """
+DOWNLOAD = b"Saved by the browser, not by the launcher.\n"
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -49,13 +65,18 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.host = address.netloc or self.headers.get("Host", "-")
         self.target = address.path + (f"?{address.query}" if address.query else "")
         path = address.path
-        status, kind, body = 200, "text/html; charset=utf-8", PAGE
+        status, kind, body, extra = 200, "text/html; charset=utf-8", PAGE, {}
         if path in ("/soft/images/1.jpg", "/soft/images/2.jpg"):
             kind, body = "image/jpeg", (PICTURES / path.rsplit("/", 1)[1]).read_bytes()
         elif path == "/favicon.ico":
             status, kind, body = 404, "text/plain", b"not found\n"
+        elif path == "/download.bin":
+            kind, body = "application/octet-stream", DOWNLOAD
+            extra["Content-Disposition"] = "attachment; filename=download.bin"
         self.send_response(status)
         self.send_header("Content-Type", kind)
+        for name, value in extra.items():
+            self.send_header(name, value)
         self.send_header("Content-Length", str(len(body)))
         self.send_header("Cache-Control", "no-store")
         self.end_headers()
