@@ -3,8 +3,8 @@
 #include "app/errortext.h"
 #include "app/placement.h"
 #include "app/title.h"
-#include "launcher/language.h"
 #include "platform/exception.h"
+#include "platform/processlocale.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -83,7 +83,7 @@ void TApplication::prepareWebEngine()
 void TApplication::installTranslations()
 {
     removeTranslator(&m_toolkitTexts);
-    const QLocale locale(QString::fromLocal8Bit(systemLocaleName()));
+    const QLocale locale(QString::fromLocal8Bit(processLocale("LC_MESSAGES")));
     if (m_toolkitTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&m_toolkitTexts);

@@ -1,6 +1,6 @@
 #include "launcher/language.h"
 
-#include <cstdlib>
+#include "platform/processlocale.h"
 
 namespace {
 
@@ -43,19 +43,9 @@ quint16 langIdFromLocale(const QByteArray &locale)
     return kEnglishUS;
 }
 
-QByteArray systemLocaleName()
-{
-    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char *value = std::getenv(variable);
-        if (value && *value)
-            return value;
-    }
-    return {};
-}
-
 quint16 SystemDefaultLangID()
 {
-    return langIdFromLocale(systemLocaleName());
+    return langIdFromLocale(processLocale("LC_MESSAGES"));
 }
 
 bool isChineseLangID(quint16 id)

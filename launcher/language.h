@@ -3,12 +3,8 @@
 #include <QByteArray>
 #include <QStringList>
 
-// The process locale as the environment names it: LC_ALL, else LC_MESSAGES,
-// else LANG; empty when none is set.
-QByteArray systemLocaleName();
-
 // The system's default language as a Windows language identifier, taken
-// from the process locale.
+// from the process locale: LC_ALL, else LC_MESSAGES, else LANG.
 quint16 SystemDefaultLangID();
 quint16 langIdFromLocale(const QByteArray &locale);
 

@@ -1,12 +1,12 @@
 #include "platform/textfile.h"
 
 #include "platform/exception.h"
+#include "platform/processlocale.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -125,18 +125,12 @@ bool FileExists(const QString &name)
 
 QByteArray legacyCodeset()
 {
-    for (const char *variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const char *value = std::getenv(variable);
-        if (!value || !*value)
-            continue;
-        QByteArray locale(value);
-        const qsizetype modifier = locale.indexOf('@');
-        if (modifier >= 0)
-            locale.truncate(modifier);
-        const qsizetype dot = locale.indexOf('.');
-        return dot >= 0 ? locale.mid(dot + 1) : QByteArray();
-    }
-    return {};
+    QByteArray locale = processLocale("LC_CTYPE");
+    const qsizetype modifier = locale.indexOf('@');
+    if (modifier >= 0)
+        locale.truncate(modifier);
+    const qsizetype dot = locale.indexOf('.');
+    return dot >= 0 ? locale.mid(dot + 1) : QByteArray();
 }
 
 QString normalizeLineBreaks(const QString &text)

@@ -23,7 +23,7 @@ public:
 };
 
 // How the engine hands an address to the desktop's browser: a page's request
-// for a new window, a download.
+// for a new window, a download; owner is the view it came from.
 using OpenExternally = void (*)(QWidget *owner, const QUrl &url);
 
 // The module's one entry point, looked up by name.

@@ -40,8 +40,7 @@ private:
     // The launcher downloads nothing itself: the browser gets the address.
     void handOver(QWebEngineDownloadRequest *download)
     {
-        const QWebEngineView *view = QWebEngineView::forPage(download->page());
-        m_openExternally(view ? view->window() : nullptr, download->url());
+        m_openExternally(QWebEngineView::forPage(download->page()), download->url());
         download->cancel();
     }
 

@@ -19,7 +19,7 @@ protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
     {
         if (isMainFrame) {
-            m_openExternally(m_owner ? m_owner->window() : nullptr, url);
+            m_openExternally(m_owner, url);
             deleteLater();
         }
         return false;
@@ -32,12 +32,12 @@ private:
 
 } // namespace
 
-EnginePage::EnginePage(OpenExternally openExternally, QWidget *owner)
-    : QWebEnginePage(owner), m_openExternally(openExternally), m_owner(owner)
+EnginePage::EnginePage(OpenExternally openExternally, QWidget *view)
+    : QWebEnginePage(view), m_openExternally(openExternally)
 {
 }
 
 QWebEnginePage *EnginePage::createWindow(WebWindowType)
 {
-    return new NewWindow(m_openExternally, m_owner, this);
+    return new NewWindow(m_openExternally, static_cast<QWidget *>(parent()), this);
 }

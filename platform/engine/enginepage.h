@@ -13,12 +13,12 @@ class EnginePage : public QWebEnginePage
     Q_OBJECT
 
 public:
-    EnginePage(OpenExternally openExternally, QWidget *owner);
+    // Owned by its view.
+    EnginePage(OpenExternally openExternally, QWidget *view);
 
 protected:
     QWebEnginePage *createWindow(WebWindowType type) override;
 
 private:
     OpenExternally m_openExternally;
-    QWidget *m_owner;
 };

@@ -146,14 +146,24 @@ start_launcher() {
     printf -v "$var" '%s' "$!"
 }
 
-# launcher_windows PID: ids of the visible windows of that process named
-# exactly "Korinview" (xdotool matches names without regard to case).
-launcher_windows() {
+# windows_named PID NAME: ids of the visible windows of that process named
+# exactly NAME (xdotool matches names without regard to case).
+windows_named() {
     local id
-    for id in $(xdotool search --all --onlyvisible --pid "$1" --name '^Korinview$' 2>/dev/null); do
-        [[ $(xdotool getwindowname "$id" 2>/dev/null) == Korinview ]] && echo "$id"
+    for id in $(xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null); do
+        [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$2" ]] && echo "$id"
     done
     return 0
+}
+
+# launcher_windows PID: the launcher's windows, titled "Korinview".
+launcher_windows() {
+    windows_named "$1" Korinview
+}
+
+# error_boxes PID: the error boxes, captioned with the program's title.
+error_boxes() {
+    windows_named "$1" korinview
 }
 
 # wait_window PID [SECONDS]: prints the id of the launcher window of that process.

@@ -16,11 +16,11 @@ click_design "$window" 690 26
 wait_requested /search_video/q_Korinplot
 sleep 1 # laid out and painted
 
-# click_page X Y: clicks the main view's page at X, Y of its own pixels.
+# click_page X Y: clicks the main view's page at X, Y of its own pixels; the
+# view starts below the toolbar, 52 design pixels down.
+page_top=$(muldiv 52 "$(design_scale "$window")" 23)
 click_page() {
-    local n
-    n=$(design_scale "$window")
-    xdotool mousemove --window "$window" "$1" $(($(muldiv 52 "$n" 23) + $2)) click 1
+    xdotool mousemove --window "$window" "$1" $((page_top + $2)) click 1
 }
 
 click_page 170 45  # the link into a new tab

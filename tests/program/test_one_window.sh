@@ -28,7 +28,7 @@ for run in $(seq 12); do
     if [[ $dir == */boxed ]]; then
         box=""
         for _ in $(seq 100); do
-            box=$(xdotool search --onlyvisible --pid "$launcher" --name '^korinview$' 2>/dev/null | head -n 1 || true)
+            box=$(error_boxes "$launcher" | head -n 1)
             [[ -n $box ]] && break
             sleep 0.1
         done

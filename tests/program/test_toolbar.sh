@@ -17,18 +17,16 @@ http://qun.korinware.com/wpa/qunwpa?idkey=5f1c0d9e3a7b2c4d6e8f0a1b3c5d7e9f1a2b4c
 [[ "$(cat "$SCRATCH/opened" 2>/dev/null)" == "$expected" ]] || fail "opened: $(cat "$SCRATCH/opened" 2>/dev/null)"
 
 click_design "$window" 93 26
-# Names are matched without regard to case, so the window itself is left out.
-error_boxes() { xdotool search --onlyvisible --name '^korinview$' 2>/dev/null | grep -vx "$window" || true; }
 box=""
 for _ in $(seq 100); do
-    box=$(error_boxes | head -n 1)
+    box=$(error_boxes "$launcher" | head -n 1)
     [[ -n $box ]] && break
     sleep 0.1
 done
 [[ -n $box ]] || fail "no error box after \"<\""
 press_keys "$box" Return
-for _ in $(seq 50); do [[ -z $(error_boxes) ]] && break; sleep 0.1; done
-[[ -z $(error_boxes) ]] || fail "the error box stayed after OK"
+for _ in $(seq 50); do [[ -z $(error_boxes "$launcher") ]] && break; sleep 0.1; done
+[[ -z $(error_boxes "$launcher") ]] || fail "the error box stayed after OK"
 kill -0 "$launcher" || fail "the launcher ended after the error"
 
 close_and_wait "$window" "$launcher"
