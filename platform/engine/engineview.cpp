@@ -2,6 +2,7 @@
 
 #include "platform/engine/enginepage.h"
 #include "platform/engine/fullscreenview.h"
+#include "platform/engine/viewrecovery.h"
 
 #include <QApplication>
 #include <QWebEngineFullScreenRequest>
@@ -11,6 +12,10 @@ EngineView::EngineView(OpenExternally openExternally, QWidget *parent)
     : QWebEngineView(parent), m_page(new EnginePage(openExternally, this))
 {
     setPage(m_page);
+    // A view placed directly in its window is the browser pane; the views
+    // inside panels show pictures.
+    const QWidget *container = parent ? parent->parentWidget() : nullptr;
+    m_recovery = new ViewRecovery(m_page, this, !container || container->isWindow());
     connect(m_page, &QWebEnginePage::fullScreenRequested, this, &EngineView::toggleFullScreen);
 }
 
@@ -41,9 +46,15 @@ void EngineView::toggleFullScreen(QWebEngineFullScreenRequest request)
         setFocus(Qt::ActiveWindowFocusReason);
 }
 
+void EngineView::resizeEvent(QResizeEvent *event)
+{
+    QWebEngineView::resizeEvent(event);
+    m_recovery->fitTo(rect());
+}
+
 void EngineView::navigate(const QUrl &url)
 {
-    m_page->load(url);
+    m_recovery->navigate(url);
 }
 
 bool EngineView::canGoBack() const
@@ -58,7 +69,7 @@ void EngineView::goBack()
 
 void EngineView::refresh()
 {
-    m_page->triggerAction(QWebEnginePage::Reload);
+    m_recovery->refresh();
 }
 
 QUrl EngineView::currentUrl() const
