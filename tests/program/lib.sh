@@ -207,6 +207,15 @@ click_design() {
     xdotool mousemove --window "$1" "$(muldiv "$2" "$n" 23)" "$(muldiv "$3" "$n" 23)" click 1
 }
 
+# pixel_design ID X Y: the colour "R,G,B" of the window's pixel at a point
+# given in design pixels from the top-left of its client area.
+pixel_design() {
+    local n
+    n=$(design_scale "$1")
+    import -window "$1" -crop "1x1+$(muldiv "$2" "$n" 23)+$(muldiv "$3" "$n" 23)" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
 # press_keys ID KEY...: gives the window the keyboard focus and types the
 # keys (xdotool names: Tab, Return, shift+Tab, space).
 press_keys() {

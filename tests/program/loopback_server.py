@@ -16,7 +16,12 @@ engine pointed at it with --proxy-server reaches no other host; tunnels
 
 Usage: loopback_server.py PORT PORT-FILE LOG-FILE
 PORT 0 takes a free port; the port in use is written to PORT-FILE.
+Paths listed in $LOOPBACK_SILENT_ONCE (blank-separated) get no answer the
+first time they are asked for: the server holds the request until the client
+gives it up.
 """
+
+import os
 
 import http.server
 import pathlib
@@ -48,6 +53,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     protocol_version = "HTTP/1.1"
     log_lock = threading.Lock()
     log_path = None
+    silent_once = set(os.environ.get("LOOPBACK_SILENT_ONCE", "").split())
 
     def do_GET(self):
         self.answer(with_body=True)
@@ -65,6 +71,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.host = address.netloc or self.headers.get("Host", "-")
         self.target = address.path + (f"?{address.query}" if address.query else "")
         path = address.path
+        with self.log_lock:
+            silent = path in self.silent_once
+            self.silent_once.discard(path)
+        if silent:
+            while self.rfile.read(1):
+                pass
+            self.close_connection = True
+            return
         status, kind, body, extra = 200, "text/html; charset=utf-8", PAGE, {}
         if path in ("/soft/images/1.jpg", "/soft/images/2.jpg"):
             kind, body = "image/jpeg", (PICTURES / path.rsplit("/", 1)[1]).read_bytes()
