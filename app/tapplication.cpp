@@ -78,6 +78,13 @@ void TApplication::prepareWebEngine()
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // Without the sandbox the engine starts each renderer itself rather than
+    // through its zygote, which it makes once and cannot make again: then no
+    // process the engine can lose leaves the web views dead until restart.
+    if (qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+        const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.isEmpty() ? "--no-zygote" : flags + " --no-zygote");
+    }
 }
 
 void TApplication::installTranslations()

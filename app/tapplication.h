@@ -22,7 +22,8 @@ public:
     ~TApplication() override;
 
     // As root the web engine refuses its sandbox and ends the process, so the
-    // sandbox is switched off for root only, before the application exists.
+    // sandbox is switched off for root only, before the application exists;
+    // without it, renderers start without the engine's zygote.
     static void prepareWebEngine();
 
     // The toolkit's own texts (the error box's OK button among them) in the
