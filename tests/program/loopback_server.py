@@ -7,7 +7,7 @@ and at every other path a small page: a link, and what a browser pane meets
 full-screen button, each at a fixed place) and a pop-up the page opens of its
 own, unasked.
 Each request is appended to the log once its answer is sent, as
-"<epoch seconds> <method> <path> <host>", so a caller can tell when a picture
+"<epoch seconds> <method> <path> <host> <status>", so a caller can tell when a picture
 was served. Nothing may be cached: every start of a client asks again.
 
 It also answers as a proxy (absolute addresses in the request line), so a web
@@ -16,6 +16,8 @@ engine pointed at it with --proxy-server reaches no other host; tunnels
 
 Usage: loopback_server.py PORT PORT-FILE LOG-FILE
 PORT 0 takes a free port; the port in use is written to PORT-FILE.
+While the file named by $LOOPBACK_FAULT_FILE exists, every request is answered
+with status 503 and an empty body.
 Paths listed in $LOOPBACK_SILENT_ONCE (blank-separated) get no answer the
 first time they are asked for: the server holds the request until the client
 gives it up.
@@ -54,6 +56,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     log_lock = threading.Lock()
     log_path = None
     silent_once = set(os.environ.get("LOOPBACK_SILENT_ONCE", "").split())
+    fault_file = os.environ.get("LOOPBACK_FAULT_FILE")
 
     def do_GET(self):
         self.answer(with_body=True)
@@ -64,7 +67,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_CONNECT(self):
         self.host, self.target = self.path, "-"
         self.send_error(405, "No tunnels")
-        self.record()
+        self.record(405)
 
     def answer(self, with_body):
         address = urllib.parse.urlsplit(self.path)
@@ -80,7 +83,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.close_connection = True
             return
         status, kind, body, extra = 200, "text/html; charset=utf-8", PAGE, {}
-        if path in ("/soft/images/1.jpg", "/soft/images/2.jpg"):
+        if self.fault_file and os.path.exists(self.fault_file):
+            status, kind, body = 503, "text/plain", b""
+        elif path in ("/soft/images/1.jpg", "/soft/images/2.jpg"):
             kind, body = "image/jpeg", (PICTURES / path.rsplit("/", 1)[1]).read_bytes()
         elif path == "/favicon.ico":
             status, kind, body = 404, "text/plain", b"not found\n"
@@ -97,10 +102,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if with_body:
             self.wfile.write(body)
         self.wfile.flush()
-        self.record()
+        self.record(status)
 
-    def record(self):
-        line = f"{time.time():.6f} {self.command} {self.target} {self.host}\n"
+    def record(self, status):
+        line = f"{time.time():.6f} {self.command} {self.target} {self.host} {status}\n"
         with self.log_lock, open(self.log_path, "a", encoding="utf-8") as log:
             log.write(line)
 
