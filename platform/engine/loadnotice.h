@@ -17,13 +17,14 @@ public:
     LoadNotice(bool browserPane, QWidget *parent);
 
     void report(Cause cause);
-    QString text() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
+    QString text() const;
+
     bool m_browserPane;
     Cause m_cause = Cause::Unreachable;
 };

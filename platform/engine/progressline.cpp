@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 
 ProgressLine::ProgressLine(QWidget *parent) : QWidget(parent)
