@@ -38,8 +38,9 @@ fail() {
     exit 1
 }
 
+# start_xserver [WIDTHxHEIGHT]: a private X server, 1920 x 1080 by default.
 start_xserver() {
-    xvfb_start || fail "no X server"
+    xvfb_start "$@" || fail "no X server"
     PIDS+=("$XSERVER_PID")
 }
 
