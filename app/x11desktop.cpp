@@ -76,10 +76,11 @@ bool answersFrameRequests(xcb_connection_t *connection, xcb_window_t root)
 
 std::optional<X11Desktop> x11Desktop(QWidget *window, std::chrono::milliseconds wait)
 {
+    // The offscreen platform answers as X11 too, without a connection.
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return std::nullopt;
-    xcb_connection_t *connection = x11->connection();
     const auto id = static_cast<xcb_window_t>(window->winId());
     // A round trip, so the window exists for the window manager too.
     const auto own = geometry(connection, id);
