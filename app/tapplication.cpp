@@ -3,6 +3,7 @@
 #include "app/errortext.h"
 #include "app/placement.h"
 #include "app/title.h"
+#include "app/x11desktop.h"
 #include "platform/exception.h"
 #include "platform/processlocale.h"
 
@@ -109,8 +110,7 @@ void TApplication::setMainForm(QWidget *form)
 int TApplication::Run()
 {
     if (m_mainForm) {
-        const QRect desktop = primaryScreen()->virtualGeometry();
-        m_mainForm->move(desktopCentre(desktop, m_mainForm->frameGeometry().size()));
+        placeMainForm();
         m_mainForm->show();
     }
     const int status = exec();
@@ -118,6 +118,27 @@ int TApplication::Run()
     delete m_mainForm;
     m_mainForm = nullptr;
     return status;
+}
+
+void TApplication::placeMainForm()
+{
+    // The window's outer rectangle, frame and title bar included, is centred
+    // on the desktop, all in device pixels. The frame is asked of the window
+    // manager before the window is shown, so it is placed once, where it
+    // stays. Wayland compositors place their windows themselves.
+    QWidget *form = m_mainForm;
+    const qreal ratio = form->devicePixelRatioF();
+    const QSize client = form->size() * ratio;
+    const QRect logicalDesktop = primaryScreen()->virtualGeometry();
+    X11Desktop native{QRect(logicalDesktop.topLeft(), logicalDesktop.size() * ratio), {}};
+    if (const auto x11 = x11Desktop(form, std::chrono::milliseconds(200)))
+        native = *x11;
+    const QPoint outer = desktopCentre(native.desktop, client.grownBy(native.frame));
+    const QPoint device = outer + QPoint(native.frame.left(), native.frame.top());
+    // The client's position, which the window manager keeps as it adds the
+    // frame around it. The toolkit places in logical pixels: on a fractional
+    // scale it reaches only some device pixels, and the nearest is taken.
+    form->setGeometry(QRect(logicalPosition(device, form->screen()->geometry().topLeft(), ratio), form->size()));
 }
 
 void TApplication::Terminate()

@@ -61,6 +61,7 @@ public:
 private:
     void showFatalBox(const QString &text);
     void setMainForm(QWidget *form);
+    void placeMainForm();
 
     QTranslator m_toolkitTexts;
     QString m_title;

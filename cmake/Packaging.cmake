@@ -38,5 +38,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # system language) and the tool that hands addresses to the browser.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
+# The toolkit's Wayland platform lets the launcher run as a native Wayland
+# client; without it a Wayland session runs it through XWayland. Only
+# suggested: on a stock GNOME session the toolkit draws a title bar of its
+# own, plainer than the one XWayland windows get.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 
 include(CPack)

@@ -6,16 +6,17 @@ namespace {
 
 // One ring per pixel of width, on the rectangle's inclusive bounds: left and
 // top in the top colour, then right and bottom in the bottom colour, which so
-// owns the top-right and bottom-left corners.
+// owns the top-right and bottom-left corners. Each side is a filled one-pixel
+// rectangle, not a pen line: on a scaled screen filled rectangles snap to
+// whole device pixels edge to edge, where the lines of neighbouring rings
+// leave unpainted device pixels between them.
 void drawRings(QPainter &painter, QRect &r, int width, const QColor &top, const QColor &bottom)
 {
     for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
-        painter.setPen(top);
-        painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        painter.drawLine(r.left(), r.top(), r.right(), r.top());
-        painter.setPen(bottom);
-        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter.fillRect(r.left(), r.top(), 1, r.height(), top);
+        painter.fillRect(r.left(), r.top(), r.width(), 1, top);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), bottom);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottom);
         r.adjust(1, 1, -1, -1);
     }
 }

@@ -1,13 +1,14 @@
-# Sourced, not run: xvfb_start starts a private X server of 1920 x 1080 at
-# 24 bits on a display number the server picks itself, exports DISPLAY and
-# leaves the server's pid in XSERVER_PID for the caller to end.
+# Sourced, not run: xvfb_start [WIDTHxHEIGHT] starts a private X server of
+# 1920 x 1080 (or the size given) at 24 bits on a display number the server
+# picks itself, exports DISPLAY and leaves the server's pid in XSERVER_PID
+# for the caller to end.
 
 xvfb_start() {
-    local fifo number=""
+    local fifo number="" size=${1:-1920x1080}
     fifo=$(mktemp -u)
     mkfifo "$fifo"
     # The server writes its display number once it accepts connections.
-    Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 ${size}x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XSERVER_PID=$!
     read -r -t 30 number <"$fifo" || true
     rm -f "$fifo"

@@ -72,6 +72,39 @@ private slots:
         QCOMPARE(image.pixelColor(2, 5), QColor(Qt::gray));
     }
 
+    // On a scaled screen a logical pixel covers more or less than one device
+    // pixel, and a panel lies at fractional device offsets; every device
+    // pixel of it must still be painted, between its bevel rings above all,
+    // or the window shows black lines there (transparent ones on Wayland).
+    void everyDevicePixelPaintedAtAnyScale_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0})
+            QTest::addRow("%g", scale) << scale;
+    }
+    void everyDevicePixelPaintedAtAnyScale()
+    {
+        QFETCH(qreal, scale);
+        TPanel panel;
+        panel.resize(40, 30);
+        panel.setBevelOuter(TBevelCut::bvLowered);
+        panel.setBevelWidth(3);
+        const QPoint offset(1, 2);
+        QImage image(QSize(45, 35) * scale, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        image.setDevicePixelRatio(scale);
+        panel.render(&image, offset);
+        // The device pixels wholly inside the panel; those its edges cut
+        // belong to whichever side the rounding gives them.
+        const QRectF area(QPointF(offset) * scale, QSizeF(panel.size()) * scale);
+        int unpainted = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (area.contains(QRectF(x, y, 1, 1)) && qAlpha(image.pixel(x, y)) == 0)
+                    ++unpainted;
+        QCOMPARE(unpainted, 0);
+    }
+
     void insetFollowsTheBevels()
     {
         TPanel panel;

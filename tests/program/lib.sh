@@ -38,8 +38,9 @@ fail() {
     exit 1
 }
 
+# start_xserver [WIDTHxHEIGHT]: a private X server, 1920 x 1080 by default.
 start_xserver() {
-    xvfb_start || fail "no X server"
+    xvfb_start "$@" || fail "no X server"
     PIDS+=("$XSERVER_PID")
 }
 
@@ -55,6 +56,41 @@ start_window_manager() {
         ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$SCRATCH/openbox.log")"
         sleep 0.1
     done
+}
+
+# start_weston: weston's headless compositor, one 1920 x 1080 output, with
+# the test module (tests/tools/westoncontrol.cpp) that weston_ask drives;
+# sets WESTON_SOCKET, the WAYLAND_DISPLAY of a launcher started after it.
+start_weston() {
+    local runtime=$SCRATCH/weston
+    mkdir -m 700 "$runtime"
+    mkfifo "$runtime/control"
+    # Held open for writing here, so that no command blocks on the FIFO.
+    exec {WESTON_CONTROL}<>"$runtime/control"
+    XDG_RUNTIME_DIR=$runtime KORINVIEW_WESTON_CONTROL=$runtime/control \
+        weston --backend=headless-backend.so --width=1920 --height=1080 --socket=wayland-test \
+        --no-config --idle-time=0 --modules="$BUILD/tests/westoncontrol.so" --log="$SCRATCH/weston.log" \
+        >>"$SCRATCH/weston.log" 2>&1 &
+    PIDS+=($!)
+    WESTON_SOCKET=$runtime/wayland-test
+    local deadline=$((SECONDS + 20))
+    until [[ -S $WESTON_SOCKET ]] && [[ $(weston_ask windows) == *output* ]]; do
+        ((SECONDS < deadline)) || fail "weston did not start: $(cat "$SCRATCH/weston.log")"
+        sleep 0.1
+    done
+}
+
+# weston_ask COMMAND [ARGUMENT...]: runs a command of the test module
+# (windows, click X Y, key CODE, close PID) and prints its answer.
+weston_ask() {
+    local answer=$SCRATCH/weston/answer deadline=$((SECONDS + 10))
+    rm -f "$answer"
+    echo "$* $answer" >&"$WESTON_CONTROL"
+    until [[ -e $answer ]]; do
+        ((SECONDS < deadline)) || fail "weston did not answer: $*"
+        sleep 0.05
+    done
+    cat "$answer"
 }
 
 # configured NAME: a build-time value of the launcher, e.g. KORINVIEW_SITE.

@@ -45,6 +45,7 @@ done
 for wanted in "fonts-wqy-microhei | fonts-noto-cjk" "qt6-translations-l10n" "xdg-utils"; do
     [[ ", $recommends," == *", $wanted"[\ ,\(]* ]] || fail "Recommends lacks '$wanted': $recommends"
 done
+[[ $(field Suggests) == qt6-wayland && $recommends != *qt6-wayland* ]] || fail "Suggests: $(field Suggests)"
 
 # The program must come up and keep running, its web engine loaded from the
 # package's own module (the engine's helper process running); it is stopped
