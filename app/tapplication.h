@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -25,9 +26,14 @@ public:
     // sandbox is switched off for root only, before the application exists.
     static void prepareWebEngine();
 
-    // The toolkit's own texts (the error box's OK button among them) in the
-    // language of LC_ALL, LC_MESSAGES or LANG, where a translation exists.
-    void installTranslations();
+    // The language of everything the user reads besides the launcher's own
+    // captions: the toolkit's texts (the error box's OK button among them),
+    // the web engine's (its context menu) and the language asked of web
+    // sites. QLocale() is this language afterwards, and every widget gets a
+    // LanguageChange event when it changed. It starts as the system's
+    // default interface language.
+    void setInterfaceLanguage(const QLocale &language);
+    const QLocale &interfaceLanguage() const { return m_interfaceLanguage; }
 
     void Initialize();
     void setMainFormOnTaskBar(bool onTaskBar) { m_mainFormOnTaskBar = onTaskBar; }
@@ -62,6 +68,7 @@ private:
     void setMainForm(QWidget *form);
 
     QTranslator m_toolkitTexts;
+    QLocale m_interfaceLanguage = QLocale::c();
     QString m_title;
     QWidget *m_mainForm = nullptr;
     bool m_mainFormOnTaskBar = false;

@@ -210,6 +210,11 @@ void TKorinplot::setlanguage(quint16 inlanID)
             Memo1->Add(line);
     }
 
+    // The interface language goes with the captions: it stays as it was when
+    // the readme cannot be read, and the side pictures are asked for in it.
+    if (Application)
+        Application->setInterfaceLanguage(interfaceLocale(chinese));
+
     Button17->setText(toolbarCaption(ToolbarCaption::Install, chinese));
     Button6->setText(toolbarCaption(ToolbarCaption::Downloads, chinese));
     Button3->setText(toolbarCaption(ToolbarCaption::Video, chinese));

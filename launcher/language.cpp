@@ -80,3 +80,8 @@ QString toolbarCaption(ToolbarCaption which, bool chinese)
     }
     return {};
 }
+
+QLocale interfaceLocale(bool chinese)
+{
+    return chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates);
+}

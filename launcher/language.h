@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 #include <QStringList>
 
 // The system's default language as a Windows language identifier, taken
@@ -16,3 +17,8 @@ QStringList builtinLines(bool chinese, const QString &supportEmail);
 
 enum class ToolbarCaption { Install, Downloads, Video, Community };
 QString toolbarCaption(ToolbarCaption which, bool chinese);
+
+// The locale everything the user reads follows: the toolkit's and the web
+// engine's own texts and the language asked of web sites. The launcher's
+// captions are simplified Chinese, so every Chinese identifier maps to it.
+QLocale interfaceLocale(bool chinese);
