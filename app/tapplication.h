@@ -24,6 +24,8 @@ public:
 
     // As root the web engine refuses its sandbox and ends the process, so the
     // sandbox is switched off for root only, before the application exists.
+    // Pages are opened to assistive technology; the engine reads this once,
+    // at its start, and does the work only while such a tool listens.
     static void prepareWebEngine();
 
     // The language of everything the user reads besides the launcher's own

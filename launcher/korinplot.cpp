@@ -1,6 +1,7 @@
 #include "launcher/korinplot.h"
 
 #include "app/tapplication.h"
+#include "launcher/accessibleroles.h"
 #include "launcher/catalogue.h"
 #include "launcher/language.h"
 #include "launcher/tbutton.h"
@@ -24,6 +25,7 @@ TKorinplot *Korinplot = nullptr;
 
 TKorinplot::TKorinplot(const KorinviewConfig &config) : m_config(config)
 {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("Korinplot"));
     setWindowTitle(QStringLiteral("Korinview"));
     setWindowIcon(applicationIcon());
@@ -214,6 +216,12 @@ void TKorinplot::setlanguage(quint16 inlanID)
     // the readme cannot be read, and the side pictures are asked for in it.
     if (Application)
         Application->setInterfaceLanguage(interfaceLocale(chinese));
+    for (const AccessibleText &text : accessibleTexts()) {
+        auto *control = findChild<QWidget *>(QLatin1String(text.control));
+        control->setAccessibleName(QString::fromUtf8(chinese ? text.chineseName : text.englishName));
+        const char *description = chinese ? text.chineseDescription : text.englishDescription;
+        control->setAccessibleDescription(description ? QString::fromUtf8(description) : QString());
+    }
 
     Button17->setText(toolbarCaption(ToolbarCaption::Install, chinese));
     Button6->setText(toolbarCaption(ToolbarCaption::Downloads, chinese));

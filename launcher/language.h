@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <span>
+
 // The system's default language as a Windows language identifier, taken
 // from the process locale: LC_ALL, else LC_MESSAGES, else LANG.
 quint16 SystemDefaultLangID();
@@ -22,3 +24,15 @@ QString toolbarCaption(ToolbarCaption which, bool chinese);
 // engine's own texts and the language asked of web sites. The launcher's
 // captions are simplified Chinese, so every Chinese identifier maps to it.
 QLocale interfaceLocale(bool chinese);
+
+// What a screen reader says for a control whose caption (or lack of one)
+// says too little, in both interface languages; a description is optional.
+struct AccessibleText
+{
+    const char *control;
+    const char *chineseName;
+    const char *englishName;
+    const char *chineseDescription;
+    const char *englishDescription;
+};
+std::span<const AccessibleText> accessibleTexts();
