@@ -172,6 +172,10 @@ bool TKorinplot::focusNextPrevChild(bool next)
         }
     }
     index = ((next ? index + 1 : index - 1) % count + count) % count;
+    // The focus moves by key, so the controls draw their focus frame. A web
+    // view hands the Tab key back only after its page has seen it, outside
+    // the key's event, where the toolkit would not know it came from a key.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     stops[index]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
