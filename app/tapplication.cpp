@@ -4,8 +4,9 @@
 #include "app/placement.h"
 #include "app/title.h"
 #include "app/x11desktop.h"
+#include "launcher/language.h"
 #include "platform/exception.h"
-#include "platform/processlocale.h"
+#include "platform/webengine.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -67,7 +68,9 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     setQuitOnLastWindowClosed(true);
     // Lets the desktop match the window to its entry.
     setDesktopFileName(QStringLiteral("com.korinware.Korinview"));
-    installTranslations();
+    // The window's creation handler sets the same language again, which
+    // then costs nothing; an error reported before it speaks it too.
+    setInterfaceLanguage(interfaceLocale(isChineseLangID(SystemDefaultLangID())));
 }
 
 TApplication::~TApplication()
@@ -86,15 +89,29 @@ void TApplication::prepareWebEngine()
         const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.isEmpty() ? "--no-zygote" : flags + " --no-zygote");
     }
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
 }
 
-void TApplication::installTranslations()
+void TApplication::setInterfaceLanguage(const QLocale &language)
 {
+    if (language == m_interfaceLanguage)
+        return;
+    m_interfaceLanguage = language;
+    QLocale::setDefault(language);
     removeTranslator(&m_toolkitTexts);
-    const QLocale locale(QString::fromLocal8Bit(processLocale("LC_MESSAGES")));
-    if (m_toolkitTexts.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (m_toolkitTexts.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&m_toolkitTexts);
+    // The engine is up only after the window's first frame; it takes the
+    // language from QLocale() when it starts.
+    if (WebEngine::loaded())
+        WebEngine::instance().setLanguage(language);
+    // Translators announce themselves, but not when none exists for the
+    // language or the file is empty; posted events of this kind are merged,
+    // so every window hears of the change exactly once.
+    QEvent change(QEvent::LanguageChange);
+    sendEvent(this, &change);
 }
 
 void TApplication::Initialize()

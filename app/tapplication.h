@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -23,12 +24,19 @@ public:
 
     // As root the web engine refuses its sandbox and ends the process, so the
     // sandbox is switched off for root only, before the application exists;
-    // without it, renderers start without the engine's zygote.
+    // without it, renderers start without the engine's zygote. Pages are
+    // opened to assistive technology; the engine reads this once, at its
+    // start, and does the work only while such a tool listens.
     static void prepareWebEngine();
 
-    // The toolkit's own texts (the error box's OK button among them) in the
-    // language of LC_ALL, LC_MESSAGES or LANG, where a translation exists.
-    void installTranslations();
+    // The language of everything the user reads besides the launcher's own
+    // captions: the toolkit's texts (the error box's OK button among them),
+    // the web engine's (its context menu) and the language asked of web
+    // sites. QLocale() is this language afterwards, and every widget gets a
+    // LanguageChange event when it changed. It starts as the system's
+    // default interface language.
+    void setInterfaceLanguage(const QLocale &language);
+    const QLocale &interfaceLanguage() const { return m_interfaceLanguage; }
 
     void Initialize();
     void setMainFormOnTaskBar(bool onTaskBar) { m_mainFormOnTaskBar = onTaskBar; }
@@ -64,6 +72,7 @@ private:
     void placeMainForm();
 
     QTranslator m_toolkitTexts;
+    QLocale m_interfaceLanguage = QLocale::c();
     QString m_title;
     QWidget *m_mainForm = nullptr;
     bool m_mainFormOnTaskBar = false;

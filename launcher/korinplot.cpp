@@ -1,6 +1,7 @@
 #include "launcher/korinplot.h"
 
 #include "app/tapplication.h"
+#include "launcher/accessibleroles.h"
 #include "launcher/catalogue.h"
 #include "launcher/language.h"
 #include "launcher/tbutton.h"
@@ -24,6 +25,7 @@ TKorinplot *Korinplot = nullptr;
 
 TKorinplot::TKorinplot(const KorinviewConfig &config) : m_config(config)
 {
+    installAccessibleRoles();
     setObjectName(QStringLiteral("Korinplot"));
     setWindowTitle(QStringLiteral("Korinview"));
     setWindowIcon(applicationIcon());
@@ -170,6 +172,10 @@ bool TKorinplot::focusNextPrevChild(bool next)
         }
     }
     index = ((next ? index + 1 : index - 1) % count + count) % count;
+    // The focus moves by key, so the controls draw their focus frame. A web
+    // view hands the Tab key back only after its page has seen it, outside
+    // the key's event, where the toolkit would not know it came from a key.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     stops[index]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
@@ -208,6 +214,17 @@ void TKorinplot::setlanguage(quint16 inlanID)
         Memo1->Clear();
         for (const QString &line : builtinLines(chinese, m_config.supportEmail))
             Memo1->Add(line);
+    }
+
+    // The interface language goes with the captions: it stays as it was when
+    // the readme cannot be read, and the side pictures are asked for in it.
+    if (Application)
+        Application->setInterfaceLanguage(interfaceLocale(chinese));
+    for (const AccessibleText &text : accessibleTexts()) {
+        auto *control = findChild<QWidget *>(QLatin1String(text.control));
+        control->setAccessibleName(QString::fromUtf8(chinese ? text.chineseName : text.englishName));
+        const char *description = chinese ? text.chineseDescription : text.englishDescription;
+        control->setAccessibleDescription(description ? QString::fromUtf8(description) : QString());
     }
 
     Button17->setText(toolbarCaption(ToolbarCaption::Install, chinese));

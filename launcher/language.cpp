@@ -6,6 +6,26 @@ namespace {
 
 constexpr quint16 kEnglishUS = 0x0409;
 
+// The language buttons keep each language's own name, so a user finds their
+// own whatever the interface speaks; what they do is said in the interface
+// language.
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"Panel1", "工具栏", "Toolbar", nullptr, nullptr},
+    {"Button1", "后退", "Back", "主页面回到上一页", "Go back one page in the main view"},
+    {"Button2", "刷新", "Reload", "重新载入主页面", "Reload the main view"},
+    {"Button18", "中文", "中文", "切换到中文界面", "Switch the interface to Chinese"},
+    {"Button19", "English", "English", "切换到英文界面", "Switch the interface to English"},
+    {"WebBrowser1", "视频教程", "Video tutorials", nullptr, nullptr},
+    {"Panel5", "Korinplot 各版本", "Korinplot editions", nullptr, nullptr},
+    {"Memo1", "说明", "Description", nullptr, nullptr},
+    {"Image1", "柯霖软件二维码", "Korinware QR code", "扫码关注柯霖软件公众号", "Scan to follow Korinware's public account"},
+    {"Panel12", "Korinplot 5.20 版", "Korinplot 5.20", nullptr, nullptr},
+    {"Panel7", "3.40 中文版 A 型板", "3.40 Chinese edition, board A", nullptr, nullptr},
+    {"Panel8", "3.40 中文版 B 型板", "3.40 Chinese edition, board B", nullptr, nullptr},
+    {"WebBrowser2", "图片一", "Picture 1", nullptr, nullptr},
+    {"WebBrowser3", "图片二", "Picture 2", nullptr, nullptr},
+};
+
 struct LocaleId
 {
     const char *locale; // language, or language_TERRITORY
@@ -79,4 +99,14 @@ QString toolbarCaption(ToolbarCaption which, bool chinese)
         return chinese ? QStringLiteral("柯霖软件QQ群号:527418306") : QStringLiteral("Korinware QQ Group");
     }
     return {};
+}
+
+QLocale interfaceLocale(bool chinese)
+{
+    return chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+std::span<const AccessibleText> accessibleTexts()
+{
+    return kAccessibleTexts;
 }

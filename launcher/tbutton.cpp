@@ -66,5 +66,8 @@ void TButton::focusSibling(bool forward)
         return;
     const auto count = static_cast<std::ptrdiff_t>(siblings.size());
     const std::ptrdiff_t index = here - siblings.begin();
+    // Moved by key: the next control draws its focus frame even when this
+    // one got the focus from the mouse.
+    window()->setAttribute(Qt::WA_KeyboardFocusChange);
     siblings[(index + (forward ? 1 : count - 1)) % count]->setFocus(Qt::OtherFocusReason);
 }

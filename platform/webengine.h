@@ -1,5 +1,6 @@
 #pragma once
 
+class QLocale;
 class QUrl;
 class QWidget;
 class WebView;
@@ -15,6 +16,9 @@ public:
 
     // A view filling parent, owned by it.
     virtual WebView *createView(QWidget *parent) = 0;
+    // The interface language: the engine's own texts and the language its
+    // requests ask for. The engine starts in QLocale()'s.
+    virtual void setLanguage(const QLocale &language) = 0;
 
     // The engine, its module loaded on the first call; EOleSysError when the
     // module cannot be loaded.

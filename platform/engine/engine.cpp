@@ -1,7 +1,12 @@
 #include "platform/engine/engineview.h"
 #include "platform/webengine.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QQuickWindow>
+#include <QTranslator>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -32,11 +37,43 @@ public:
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
         connect(profile, &QWebEngineProfile::downloadRequested, this, &Engine::handOver);
+        setLanguage(QLocale());
     }
 
     WebView *createView(QWidget *parent) override { return new EngineView(m_openExternally, parent); }
 
+    void setLanguage(const QLocale &language) override
+    {
+        QApplication::removeTranslator(&m_texts);
+        if (m_texts.load(language, QStringLiteral("qtwebengine"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&m_texts);
+        relabelPageActions();
+        // "zh-CN,zh", also what pages read as navigator.languages, so no
+        // weights: the order says it.
+        const QString tag = language.name().replace(QLatin1Char('_'), QLatin1Char('-'));
+        QWebEngineProfile::defaultProfile()->setHttpAcceptLanguage(tag + QLatin1Char(',') + tag.section(QLatin1Char('-'), 0, 0));
+    }
+
 private:
+    // A page keeps its actions (the context menu's entries) with the texts
+    // they were made with; a page made now names them in the new language.
+    static void relabelPageActions()
+    {
+        QList<QAction *> actions;
+        for (QWidget *widget : QApplication::allWidgets()) {
+            for (auto *page : widget->findChildren<QWebEnginePage *>(Qt::FindDirectChildrenOnly))
+                actions += page->findChildren<QAction *>(Qt::FindDirectChildrenOnly);
+        }
+        if (actions.isEmpty())
+            return;
+        QWebEnginePage fresh(QWebEngineProfile::defaultProfile());
+        for (QAction *action : actions) {
+            if (action->data().isValid())
+                action->setText(fresh.action(QWebEnginePage::WebAction(action->data().toInt()))->text());
+        }
+    }
+
     // The launcher downloads nothing itself: the browser gets the address.
     void handOver(QWebEngineDownloadRequest *download)
     {
@@ -45,6 +82,7 @@ private:
     }
 
     OpenExternally m_openExternally;
+    QTranslator m_texts;
 };
 
 } // namespace

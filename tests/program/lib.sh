@@ -282,3 +282,30 @@ close_and_wait() {
     close_window "$1"
     wait_exit "$2"
 }
+
+# start_accessibility_bus: a private session bus with the accessibility bus
+# behind it, marked as a screen reader would mark it; exports
+# DBUS_SESSION_BUS_ADDRESS, which a launcher started after it must be given
+# (start_launcher VAR DIR DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS").
+start_accessibility_bus() {
+    local reply
+    reply=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no session bus"
+    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$reply")
+    PIDS+=("$(sed -n 2p <<<"$reply")")
+    export DBUS_SESSION_BUS_ADDRESS
+    GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 --screen-reader=1 \
+        >>"$SCRATCH/atspi.log" 2>&1 &
+    PIDS+=($!)
+    local deadline=$((SECONDS + 20))
+    until dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || fail "the accessibility bus did not start: $(cat "$SCRATCH/atspi.log")"
+        sleep 0.1
+    done
+}
+
+# accessible_tree PID [SECONDS LINE...]: the launcher's accessible tree, or a
+# wait until it holds every LINE (tests/program/accessible_tree.py).
+accessible_tree() {
+    /usr/bin/python3 "$HERE/accessible_tree.py" "$@"
+}
