@@ -13,6 +13,8 @@ LoadNotice::LoadNotice(bool browserPane, QWidget *parent) : QWidget(parent), m_b
 void LoadNotice::report(Cause cause)
 {
     m_cause = cause;
+    // Read out as well as drawn.
+    setAccessibleName(text());
     update();
     QWidget::show();
     raise();
@@ -50,6 +52,8 @@ void LoadNotice::paintEvent(QPaintEvent *)
 void LoadNotice::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(text());
         update();
+    }
 }

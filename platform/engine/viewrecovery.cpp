@@ -40,8 +40,6 @@ void ViewRecovery::navigate(const QUrl &url)
     m_address = url;
     m_failures = 0;
     m_retryTimer.stop();
-    // The notice speaks the language of the moment it is drawn in.
-    m_notice->update();
     m_page->load(url);
 }
 
