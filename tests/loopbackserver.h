@@ -1,7 +1,8 @@
 #pragma once
 
-// A tiny HTTP server on 127.0.0.1 for tests: serves a few fixed pages and
-// pictures and records every path it is asked for.
+// A tiny HTTP server on 127.0.0.1 for tests: serves a few fixed pages (the
+// one at /alert shows a JavaScript alert) and pictures and records every
+// path it is asked for.
 
 #include <QBuffer>
 #include <QImage>
@@ -49,7 +50,8 @@ private:
             body = picture(path.endsWith(QLatin1String("1.jpg")) ? Qt::red : Qt::blue);
         } else {
             body = "<html><head><title>" + path.toUtf8() + "</title></head><body>"
-                   "<a id=\"next\" href=\"/followed\">next</a></body></html>";
+                   "<a id=\"next\" href=\"/followed\">next</a>"
+                   + (path == QLatin1String("/alert") ? "<script>alert('Hello')</script>" : "") + "</body></html>";
         }
         socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\nConnection: close\r\nCache-Control: no-store\r\n\r\n" + body);

@@ -206,6 +206,33 @@ private slots:
         window->Button19->click();
         QCOMPARE(contextMenu(*window).filter(QStringLiteral("Reload")).size(), 1);
     }
+
+    // A page's own alert speaks the interface language, caption included
+    // (the engine's own caption is English whatever the language).
+    void pageAlertInTheInterfaceLanguage()
+    {
+        auto window = createWindow(loopbackConfig(m_server.site()));
+        window->show();
+        // The alert runs its own event loop, so it is answered from a timer.
+        QString caption;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&caption] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                caption = box->windowTitle() + QLatin1Char('|') + box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        answer.start(10);
+        const auto alertCaption = [this, &window, &caption] {
+            caption.clear();
+            window->WebBrowser1->Navigate(m_server.site() + QStringLiteral("/alert"));
+            return QTest::qWaitFor([&caption] { return !caption.isEmpty(); }, 20000) ? caption : QStringLiteral("no alert");
+        };
+        window->Button18->click();
+        QCOMPARE(alertCaption(), QStringLiteral("127.0.0.1 显示|Hello"));
+        window->Button19->click();
+        QCOMPARE(alertCaption(), QStringLiteral("127.0.0.1 says|Hello"));
+    }
 };
 
 KORINVIEW_TEST_MAIN(TestToolbar)

@@ -1,6 +1,10 @@
 #include "platform/engine/enginepage.h"
 
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPointer>
+#include <QWebEngineView>
 #include <QWidget>
 
 namespace {
@@ -30,6 +34,14 @@ private:
     QPointer<QWidget> m_owner;
 };
 
+// The caption of a page's dialog, in the interface language like its buttons.
+QString dialogTitle(const QUrl &origin)
+{
+    const QString host = origin.host().isEmpty() ? origin.toString() : origin.host();
+    return QLocale().language() == QLocale::Chinese ? QStringLiteral("%1 显示").arg(host)
+                                                    : QStringLiteral("%1 says").arg(host);
+}
+
 } // namespace
 
 EnginePage::EnginePage(OpenExternally openExternally, QWidget *view)
@@ -40,4 +52,33 @@ EnginePage::EnginePage(OpenExternally openExternally, QWidget *view)
 QWebEnginePage *EnginePage::createWindow(WebWindowType)
 {
     return new NewWindow(m_openExternally, static_cast<QWidget *>(parent()), this);
+}
+
+// The engine's own dialogs carry an English caption whatever the language;
+// these say the same in the interface language.
+void EnginePage::javaScriptAlert(const QUrl &securityOrigin, const QString &msg)
+{
+    QMessageBox box(QMessageBox::Information, dialogTitle(securityOrigin), msg, QMessageBox::Ok,
+                    QWebEngineView::forPage(this));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool EnginePage::javaScriptConfirm(const QUrl &securityOrigin, const QString &msg)
+{
+    QMessageBox box(QMessageBox::Question, dialogTitle(securityOrigin), msg, QMessageBox::Ok | QMessageBox::Cancel,
+                    QWebEngineView::forPage(this));
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Ok;
+}
+
+bool EnginePage::javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue,
+                                  QString *result)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(QWebEngineView::forPage(this), dialogTitle(securityOrigin),
+                                               msg.toHtmlEscaped(), QLineEdit::Normal, defaultValue, &accepted);
+    if (accepted)
+        *result = text;
+    return accepted;
 }

@@ -7,7 +7,8 @@
 // The page of an EngineView. A page's request for a new window or tab (a
 // link with target="_blank", window.open() after a click, "Open link in new
 // window") hands the address to the desktop's browser, as the toolbar's link
-// buttons do; the view stays on its page.
+// buttons do; the view stays on its page. Its JavaScript dialogs speak the
+// interface language, captions included.
 class EnginePage : public QWebEnginePage
 {
     Q_OBJECT
@@ -18,6 +19,10 @@ public:
 
 protected:
     QWebEnginePage *createWindow(WebWindowType type) override;
+    void javaScriptAlert(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptConfirm(const QUrl &securityOrigin, const QString &msg) override;
+    bool javaScriptPrompt(const QUrl &securityOrigin, const QString &msg, const QString &defaultValue,
+                          QString *result) override;
 
 private:
     OpenExternally m_openExternally;
