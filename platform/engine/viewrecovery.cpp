@@ -49,7 +49,7 @@ void ViewRecovery::refresh()
     m_failures = 0;
     // A load given up for want of an answer left the page before it shown,
     // so R asks for the address that failed, not for that page.
-    if (m_notice->isVisible())
+    if (!m_notice->isHidden())
         m_page->load(m_address);
     else
         m_page->triggerAction(QWebEnginePage::Reload);
@@ -179,7 +179,7 @@ void ViewRecovery::watchNetwork()
 
 void ViewRecovery::reachabilityChanged(QNetworkInformation::Reachability reachability)
 {
-    if (reachability != QNetworkInformation::Reachability::Online || !m_notice->isVisible())
+    if (reachability != QNetworkInformation::Reachability::Online || m_notice->isHidden())
         return;
     m_retryTimer.stop();
     retry();
