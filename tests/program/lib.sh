@@ -106,12 +106,35 @@ configured_host() {
     echo "${address%%/*}"
 }
 
-# start_loopback_server: serves the side pictures and a linked page; sets
-# LOOPBACK_SITE ("http://127.0.0.1:PORT") and logs requests to $LOOPBACK_LOG.
+# start_loopback_server [PORT]: serves the side pictures and a linked page,
+# on PORT or a free port; sets LOOPBACK_SITE ("http://127.0.0.1:PORT") and
+# logs requests to $LOOPBACK_LOG.
 start_loopback_server() {
-    loopback_start 0 "$SCRATCH" || fail "no loopback server"
+    loopback_start "${1:-0}" "$SCRATCH" || fail "no loopback server"
     PIDS+=("$LOOPBACK_PID")
     LOOPBACK_SITE=http://127.0.0.1:$LOOPBACK_PORT
+}
+
+# stop_loopback_server: ends the server, as a lost network does; it can be
+# started again, on the same port too.
+stop_loopback_server() {
+    kill "$LOOPBACK_PID" 2>/dev/null || true
+    wait "$LOOPBACK_PID" 2>/dev/null || true
+    rm -f "$SCRATCH/port"
+}
+
+# engine_renderers: the web engine's renderer processes, whether started as
+# renderers or forked from its zygote.
+engine_renderers() {
+    local pid parent
+    for pid in $(pgrep -f QtWebEngineProcess); do
+        parent=$(ps -o ppid= -p "$pid" | tr -d ' ')
+        if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -- --type=renderer ||
+            tr '\0' ' ' <"/proc/$parent/cmdline" 2>/dev/null | grep -q -- --type=zygote; then
+            echo "$pid"
+        fi
+    done
+    return 0
 }
 
 # requested PATH [HOST]: how many times the loopback server answered PATH.

@@ -38,9 +38,7 @@ notice_crop() {
 
 # 1. Before the network: a port where nothing listens yet.
 start_loopback_server
-kill "$LOOPBACK_PID"
-wait "$LOOPBACK_PID" 2>/dev/null || true
-rm -f "$SCRATCH/port"
+stop_loopback_server
 started=$SECONDS
 start_launcher launcher "$SCRATCH" LC_ALL=zh_CN.UTF-8
 window=$(wait_window "$launcher")
@@ -58,27 +56,15 @@ for point in "1015 200" "800 382" "1015 700"; do
     [[ $(colour_of $point) == "$button_face" ]] || fail "at $point: $(colour_of $point), not the notice's $button_face"
 done
 sleep $((started + 5 - SECONDS))
-loopback_start "$LOOPBACK_PORT" "$SCRATCH" || fail "no loopback server"
-PIDS+=("$LOOPBACK_PID")
+start_loopback_server "$LOOPBACK_PORT"
 back=$SECONDS
 pictures_shown 15
 echo "pictures back $((SECONDS - back)) s after the network"
 
-# 2. Renderers killed, as the kernel's out-of-memory killer does: every
-# process of the engine forked from its zygote, or started as a renderer.
-renderers() {
-    local pid parent
-    for pid in $(pgrep -f QtWebEngineProcess); do
-        parent=$(ps -o ppid= -p "$pid" | tr -d ' ')
-        if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -- --type=renderer ||
-            tr '\0' ' ' <"/proc/$parent/cmdline" 2>/dev/null | grep -q -- --type=zygote; then
-            echo "$pid"
-        fi
-    done
-}
+# 2. Renderers killed, as the kernel's out-of-memory killer does.
 before1=$(requested /soft/images/1.jpg)
 before2=$(requested /soft/images/2.jpg)
-killed=$(renderers)
+killed=$(engine_renderers)
 [[ -n $killed ]] || fail "no renderer to kill"
 kill -9 $killed
 back=$SECONDS
@@ -91,10 +77,9 @@ close_and_wait "$window" "$launcher"
 
 # 3. A server that takes the first picture request and the video page and
 # never answers: the main view shows a progress line while it waits, both
-# are given up after 20 s, with a notice, and answered when asked again.
-kill "$LOOPBACK_PID"
-wait "$LOOPBACK_PID" 2>/dev/null || true
-rm -f "$SCRATCH/port" "$LOOPBACK_LOG"
+# are given up after 20 s and answered when asked again.
+stop_loopback_server
+rm -f "$LOOPBACK_LOG"
 LOOPBACK_SILENT_ONCE="/soft/images/1.jpg /search_video/q_Korinplot" start_loopback_server
 start_launcher launcher "$SCRATCH" LC_ALL=en_US.UTF-8
 window=$(wait_window "$launcher")
