@@ -1,11 +1,14 @@
 #include "app/tapplication.h"
 
-#include "app/errortext.h"
+#include "app/moduleaddress.h"
 #include "app/placement.h"
-#include "app/title.h"
 #include "app/x11desktop.h"
-#include "launcher/language.h"
-#include "platform/exception.h"
+#include "core/errortext.h"
+#include "core/exception.h"
+#include "core/language.h"
+#include "core/placement.h"
+#include "core/title.h"
+#include "platform/processlocale.h"
 #include "platform/webengine.h"
 
 #include <QLibraryInfo>
@@ -19,6 +22,11 @@
 #include <unistd.h>
 
 TApplication *Application = nullptr;
+
+QLocale interfaceLocale(bool chinese)
+{
+    return chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 namespace {
 
@@ -40,20 +48,20 @@ QString fatalTextForCurrent(const void *fallbackAddress)
 {
     FatalReport report;
     const void *address = fallbackAddress;
-    QString message;
+    std::u16string message;
     try {
         throw;
     } catch (const Exception &error) {
         address = error.address();
         message = error.message();
     } catch (const std::exception &error) {
-        message = QString::fromLocal8Bit(error.what());
+        message = QString::fromLocal8Bit(error.what()).toStdU16String();
     } catch (...) {
     }
     report = locateAddress(address);
-    report.className = currentExceptionTypeName();
+    report.className = currentExceptionTypeName().toStdU16String();
     report.message = message;
-    return fatalText(report);
+    return QString::fromStdU16String(fatalText(report));
 }
 
 } // namespace
@@ -61,7 +69,9 @@ QString fatalTextForCurrent(const void *fallbackAddress)
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Application = this;
-    m_title = titleFromExecutablePath(executablePath());
+    m_title = QString::fromStdU16String(titleFromExecutablePath(
+        executablePath().toStdU16String(), u'/',
+        [](std::u16string_view text) { return QString::fromUtf16(text.data(), text.size()).toLower().toStdU16String(); }));
     // Read once: a later change of density or monitor changes nothing.
     if (const QScreen *screen = primaryScreen())
         m_pixelsPerInch = qRound(screen->logicalDotsPerInchY());
@@ -150,7 +160,11 @@ void TApplication::placeMainForm()
     X11Desktop native{QRect(logicalDesktop.topLeft(), logicalDesktop.size() * ratio), {}};
     if (const auto x11 = x11Desktop(form, std::chrono::milliseconds(200)))
         native = *x11;
-    const QPoint outer = desktopCentre(native.desktop, client.grownBy(native.frame));
+    const QSize outerSize = client.grownBy(native.frame);
+    const DockPoint centre = desktopCentre({native.desktop.left(), native.desktop.top(), native.desktop.width(),
+                                            native.desktop.height()},
+                                           outerSize.width(), outerSize.height());
+    const QPoint outer(centre.x, centre.y);
     const QPoint device = outer + QPoint(native.frame.left(), native.frame.top());
     // The client's position, which the window manager keeps as it adds the
     // frame around it. The toolkit places in logical pixels: on a fractional
@@ -188,7 +202,7 @@ void TApplication::HandleException(QObject *)
 
 void TApplication::ShowException(const Exception &error)
 {
-    MessageBox(errorBoxText(error), m_title);
+    MessageBox(QString::fromStdU16String(errorBoxText(error)), m_title);
 }
 
 int TApplication::MessageBox(const QString &text, const QString &caption)
@@ -213,7 +227,7 @@ int TApplication::ShowFatalException(std::exception_ptr error)
 
 void TApplication::showFatalBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error").left(kFatalCaptionLimit),
+    QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(kFatalCaption).left(kFatalCaptionLimit),
                     text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

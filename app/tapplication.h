@@ -82,6 +82,11 @@ private:
 // The application object, reachable everywhere once it exists.
 extern TApplication *Application;
 
+// The locale everything the user reads follows: the toolkit's and the web
+// engine's own texts and the language asked of web sites. The launcher's
+// captions are simplified Chinese, so every Chinese identifier maps to it.
+QLocale interfaceLocale(bool chinese);
+
 template <class Form, class... Args>
 void TApplication::CreateForm(Form *&reference, Args &&...args)
 {

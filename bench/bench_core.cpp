@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
 
     // Nothing listens on the discard port, so no page ever loads.
     KorinviewConfig config = KorinviewConfig::fromBuild();
-    config.site = QStringLiteral("http://127.0.0.1:9");
+    config.site = u"http://127.0.0.1:9";
     TKorinplot window(config);
     window.show();
     const auto chinese = [&] { window.setlanguage(2052); };

@@ -1,14 +1,15 @@
 #include "launcher/korinplot.h"
 
 #include "app/tapplication.h"
+#include "app/textheight.h"
+#include "core/language.h"
 #include "launcher/accessibleroles.h"
-#include "launcher/catalogue.h"
-#include "launcher/language.h"
 #include "launcher/tbutton.h"
 #include "launcher/timage.h"
 #include "launcher/tmemo.h"
 #include "launcher/tpanel.h"
 #include "platform/icoimage.h"
+#include "platform/processlocale.h"
 #include "platform/shellopen.h"
 #include "platform/textfile.h"
 #include "platform/twebbrowser.h"
@@ -19,11 +20,60 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <cstring>
+#include <stdexcept>
 #include <type_traits>
+#include <variant>
 
 TKorinplot *Korinplot = nullptr;
 
-TKorinplot::TKorinplot(const KorinviewConfig &config) : m_config(config)
+namespace {
+
+// The window member that holds each control of the layout; its type is the
+// control's kind.
+using ControlSlot = std::variant<TPanel *TKorinplot::*, TButton *TKorinplot::*, TMemo *TKorinplot::*,
+                                 TImage *TKorinplot::*, TWebBrowser *TKorinplot::*>;
+
+struct NamedSlot
+{
+    const char *name;
+    ControlSlot slot;
+};
+
+using K = TKorinplot;
+const NamedSlot kSlots[] = {
+    {"WebBrowser1", &K::WebBrowser1}, {"Panel1", &K::Panel1}, {"Panel2", &K::Panel2},
+    {"Button1", &K::Button1}, {"Button2", &K::Button2}, {"Button17", &K::Button17},
+    {"Button18", &K::Button18}, {"Button19", &K::Button19}, {"Button4", &K::Button4},
+    {"Button5", &K::Button5}, {"Button6", &K::Button6}, {"Button3", &K::Button3},
+    {"Button7", &K::Button7}, {"Panel3", &K::Panel3}, {"Panel4", &K::Panel4},
+    {"Panel5", &K::Panel5}, {"Image1", &K::Image1}, {"Button8", &K::Button8},
+    {"Button9", &K::Button9}, {"Button10", &K::Button10}, {"Button23", &K::Button23},
+    {"Memo1", &K::Memo1}, {"Panel7", &K::Panel7}, {"Button11", &K::Button11},
+    {"Button12", &K::Button12}, {"Button13", &K::Button13}, {"Button14", &K::Button14},
+    {"Panel8", &K::Panel8}, {"Button15", &K::Button15}, {"Button16", &K::Button16},
+    {"Panel12", &K::Panel12}, {"Button21", &K::Button21}, {"Button22", &K::Button22},
+    {"Panel9", &K::Panel9}, {"Panel10", &K::Panel10}, {"WebBrowser2", &K::WebBrowser2},
+    {"Panel11", &K::Panel11}, {"WebBrowser3", &K::WebBrowser3},
+};
+
+ControlSlot slotOf(const char *name)
+{
+    for (const NamedSlot &entry : kSlots) {
+        if (std::strcmp(entry.name, name) == 0)
+            return entry.slot;
+    }
+    throw std::out_of_range(name);
+}
+
+QString qs(const std::u16string &text)
+{
+    return QString::fromStdU16String(text);
+}
+
+} // namespace
+
+TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m_layout(designLayout(config))
 {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Korinplot"));
@@ -38,7 +88,7 @@ TKorinplot::TKorinplot(const KorinviewConfig &config) : m_config(config)
 
     m_dock.add(-1, TAlign::alNone, {0, 0, scaleLength(kDesignClientWidth, m_textHeight),
                                     scaleLength(kDesignClientHeight, m_textHeight)});
-    createControls(designLayout(m_config));
+    createControls(m_layout);
     resize(m_dock.node(0).bounds.width, m_dock.node(0).bounds.height);
     m_dock.enableDocking();
     applyDocking();
@@ -75,7 +125,7 @@ QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
             using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*slot)>>;
             return this->*slot = new Control(parent);
         },
-        row.slot);
+        slotOf(row.name));
 
     if (auto *panel = qobject_cast<TPanel *>(control)) {
         panel->setBevelOuter(row.bevels.outer);
@@ -88,7 +138,7 @@ QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
             applyDocking();
         });
     } else if (auto *button = qobject_cast<TButton *>(control)) {
-        button->setText(row.caption);
+        button->setText(qs(row.caption));
         const auto click = row.click;
         connect(button, &QPushButton::clicked, this,
                 [this, click] { Application->guarded(this, [this, click] { (this->*click)(); }); });
@@ -199,89 +249,90 @@ void TKorinplot::closeEvent(QCloseEvent *event)
         Application->Terminate();
 }
 
-void TKorinplot::FormCreate()
+QWidget *TKorinplot::control(const char *name) const
 {
-    setlanguage(SystemDefaultLangID());
+    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                    [name](const QWidget *control) { return control->objectName() == QLatin1String(name); });
+    if (found == m_controls.end())
+        throw std::out_of_range(name);
+    return *found;
 }
 
-void TKorinplot::setlanguage(quint16 inlanID)
+TWebBrowser *TKorinplot::webBrowser(const char *name) const
 {
-    const bool chinese = isChineseLangID(inlanID);
-    const QString readme = chinese ? QStringLiteral("readme.txt") : QStringLiteral("readme_en.txt");
-    if (FileExists(readme)) {
-        Memo1->LoadFromFile(readme);
-    } else {
-        Memo1->Clear();
-        for (const QString &line : builtinLines(chinese, m_config.supportEmail))
-            Memo1->Add(line);
-    }
+    return static_cast<TWebBrowser *>(control(name));
+}
 
+void TKorinplot::setCaption(const char *name, const std::u16string &caption)
+{
+    static_cast<TButton *>(control(name))->setText(qs(caption));
+}
+
+void TKorinplot::showControl(const char *name, bool visible)
+{
+    setControlVisible(control(name), visible);
+}
+
+void TKorinplot::bringControlToFront(const char *name)
+{
+    bringToFront(control(name));
+}
+
+void TKorinplot::navigate(const char *view, const std::u16string &url)
+{
+    webBrowser(view)->Navigate(qs(url));
+}
+
+void TKorinplot::goBack(const char *view)
+{
+    webBrowser(view)->GoBack();
+}
+
+void TKorinplot::refresh(const char *view)
+{
+    webBrowser(view)->Refresh();
+}
+
+void TKorinplot::memoClear()
+{
+    Memo1->Clear();
+}
+
+void TKorinplot::memoAdd(const std::u16string &line)
+{
+    Memo1->Add(qs(line));
+}
+
+void TKorinplot::memoLoadFromFile(const std::u16string &name)
+{
+    Memo1->LoadFromFile(qs(name));
+}
+
+bool TKorinplot::fileExists(const std::u16string &name)
+{
+    return FileExists(qs(name));
+}
+
+void TKorinplot::shellOpen(const std::u16string &address)
+{
+    ShellOpen(this, qs(address));
+}
+
+std::uint16_t TKorinplot::systemDefaultLangID()
+{
+    return SystemDefaultLangID();
+}
+
+void TKorinplot::interfaceLanguageChanged(bool chinese)
+{
     // The interface language goes with the captions: it stays as it was when
     // the readme cannot be read, and the side pictures are asked for in it.
     if (Application)
         Application->setInterfaceLanguage(interfaceLocale(chinese));
     for (const AccessibleText &text : accessibleTexts()) {
-        auto *control = findChild<QWidget *>(QLatin1String(text.control));
-        control->setAccessibleName(QString::fromUtf8(chinese ? text.chineseName : text.englishName));
+        QWidget *named = control(text.control);
+        named->setAccessibleName(QString::fromUtf8(chinese ? text.chineseName : text.englishName));
         const char *description = chinese ? text.chineseDescription : text.englishDescription;
-        control->setAccessibleDescription(description ? QString::fromUtf8(description) : QString());
+        named->setAccessibleDescription(description ? QString::fromUtf8(description) : QString());
     }
-
-    Button17->setText(toolbarCaption(ToolbarCaption::Install, chinese));
-    Button6->setText(toolbarCaption(ToolbarCaption::Downloads, chinese));
-    Button3->setText(toolbarCaption(ToolbarCaption::Video, chinese));
-    Button7->setText(toolbarCaption(ToolbarCaption::Community, chinese));
-    const auto caption = [chinese](const char *button) {
-        const CatalogueRow &row = catalogueRow(button);
-        return QString::fromUtf8(chinese ? row.chinese : row.english);
-    };
-    Button8->setText(caption("Button8"));
-    Button23->setText(caption("Button23"));
-    if (chinese) {
-        Button9->setText(caption("Button9"));
-        Button10->setText(caption("Button10"));
-    }
-    setControlVisible(Button9, chinese);
-    setControlVisible(Button10, chinese);
-    Button21->setText(caption("Button21"));
-    Button22->setText(caption("Button22"));
-    setControlVisible(Panel7, chinese);
-    setControlVisible(Panel8, chinese);
-
-    WebBrowser2->Navigate(m_config.sidePictureAddress(1));
-    WebBrowser3->Navigate(m_config.sidePictureAddress(2));
 }
-
-void TKorinplot::openInstall(const char *button)
-{
-    ShellOpen(this, m_config.downloadAddress(catalogueRow(button).downloadPath));
-}
-
-void TKorinplot::Button1Click() { WebBrowser1->GoBack(); }
-void TKorinplot::Button2Click() { WebBrowser1->Refresh(); }
-void TKorinplot::Button17Click() { bringToFront(Panel3); }
-void TKorinplot::Button18Click() { setlanguage(2052); }
-void TKorinplot::Button19Click() { setlanguage(2308); }
-void TKorinplot::Button4Click() { ShellOpen(this, m_config.site); }
-void TKorinplot::Button5Click() { ShellOpen(this, m_config.productSite); }
-void TKorinplot::Button6Click() { ShellOpen(this, m_config.shareAddress()); }
-void TKorinplot::Button7Click() { ShellOpen(this, m_config.groupAddress()); }
-
-void TKorinplot::Button3Click()
-{
-    bringToFront(WebBrowser1);
-    WebBrowser1->Navigate(m_config.videoAddress());
-}
-
-void TKorinplot::Button8Click() { openInstall("Button8"); }
-void TKorinplot::Button23Click() { openInstall("Button23"); }
-void TKorinplot::Button9Click() { openInstall("Button9"); }
-void TKorinplot::Button10Click() { openInstall("Button10"); }
-void TKorinplot::Button21Click() { openInstall("Button21"); }
-void TKorinplot::Button22Click() { openInstall("Button22"); }
-void TKorinplot::Button11Click() { openInstall("Button11"); }
-void TKorinplot::Button12Click() { openInstall("Button12"); }
-void TKorinplot::Button13Click() { openInstall("Button13"); }
-void TKorinplot::Button14Click() { openInstall("Button14"); }
-void TKorinplot::Button15Click() { openInstall("Button15"); }
-void TKorinplot::Button16Click() { openInstall("Button16"); }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/scaling.h"
-#include "launcher/docking.h"
-#include "launcher/korinviewconfig.h"
-#include "launcher/layout.h"
+#include "core/docking.h"
+#include "core/korinplotform.h"
+#include "core/layout.h"
+#include "core/scaling.h"
 
 #include <QWidget>
 
@@ -16,18 +16,15 @@ class TImage;
 class TWebBrowser;
 
 // The launcher's one window: toolbar, install panel, side pictures and the
-// main web view, built from the layout table.
-class TKorinplot : public QWidget
+// main web view, built from the layout table; its handlers are the shared
+// ones, run on these widgets.
+class TKorinplot : public QWidget, public KorinplotForm
 {
     Q_OBJECT
 
 public:
     explicit TKorinplot(const KorinviewConfig &config = KorinviewConfig::fromBuild());
     ~TKorinplot() override;
-
-    // Runs once the whole window exists, before it is first shown.
-    void FormCreate();
-    void setlanguage(quint16 inlanID);
 
     // Show or hide a control; its container docks its children again.
     void setControlVisible(QWidget *control, bool visible);
@@ -36,29 +33,6 @@ public:
     std::vector<QWidget *> tabStops() const;
     // The design-to-screen ratio's numerator: the window font's text height.
     int textHeight() const { return m_textHeight; }
-
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void Button4Click();
-    void Button5Click();
-    void Button6Click();
-    void Button7Click();
-    void Button8Click();
-    void Button9Click();
-    void Button10Click();
-    void Button11Click();
-    void Button12Click();
-    void Button13Click();
-    void Button14Click();
-    void Button15Click();
-    void Button16Click();
-    void Button17Click();
-    void Button18Click();
-    void Button19Click();
-    void Button21Click();
-    void Button22Click();
-    void Button23Click();
 
     TWebBrowser *WebBrowser1 = nullptr;
     TPanel *Panel1 = nullptr;
@@ -100,6 +74,20 @@ public:
     TWebBrowser *WebBrowser3 = nullptr;
 
 protected:
+    void setCaption(const char *control, const std::u16string &caption) override;
+    void showControl(const char *control, bool visible) override;
+    void bringControlToFront(const char *control) override;
+    void navigate(const char *view, const std::u16string &url) override;
+    void goBack(const char *view) override;
+    void refresh(const char *view) override;
+    void memoClear() override;
+    void memoAdd(const std::u16string &line) override;
+    void memoLoadFromFile(const std::u16string &name) override;
+    bool fileExists(const std::u16string &name) override;
+    void shellOpen(const std::u16string &address) override;
+    std::uint16_t systemDefaultLangID() override;
+    void interfaceLanguageChanged(bool chinese) override;
+
     bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -110,9 +98,10 @@ private:
     QWidget *createControl(const ControlSpec &row, QWidget *parent);
     void applyDocking();
     int controlIndex(const QWidget *control) const;
-    void openInstall(const char *button);
+    QWidget *control(const char *name) const;
+    TWebBrowser *webBrowser(const char *name) const;
 
-    KorinviewConfig m_config;
+    std::vector<ControlSpec> m_layout;
     int m_textHeight = kDesignTextHeight;
     DockTree m_dock;
     std::vector<QWidget *> m_controls; // node i + 1 of m_dock, in layout order

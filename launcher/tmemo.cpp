@@ -1,6 +1,6 @@
 #include "launcher/tmemo.h"
 
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -39,7 +39,7 @@ QString TMemo::Text() const
 void TMemo::SetText(const QString &text)
 {
     if (text.size() > kMemoCapacity)
-        throw EInvalidOperation(QStringLiteral("Text exceeds memo capacity"));
+        throw EInvalidOperation(kMemoCapacityText);
     QString plain = text;
     setPlainText(plain.replace(kLineBreak, QStringLiteral("\n")));
 }
@@ -51,11 +51,7 @@ void TMemo::Clear()
 
 void TMemo::Add(const QString &line)
 {
-    const QString text = Text();
-    if (text.isEmpty() || text.endsWith(kLineBreak))
-        SetText(text + line + kLineBreak);
-    else
-        SetText(text + kLineBreak + line);
+    SetText(QString::fromStdU16String(appendLine(Text().toStdU16String(), line.toStdU16String())));
 }
 
 void TMemo::LoadFromFile(const QString &name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/memolines.h"
+
 #include <QPlainTextEdit>
 
 // The description box. Its text, as the launcher sees it, separates lines
@@ -9,11 +11,8 @@ class TMemo : public QPlainTextEdit
     Q_OBJECT
 
 public:
-    // Largest text the box takes, in UTF-16 code units: far more than any
-    // description, small enough that laying it out keeps the window responsive.
-    static constexpr qsizetype kMemoCapacity = 1 << 20;
-    // Largest readme read at all; a larger file is refused before reading.
-    static constexpr qint64 kMemoFileLimit = 4 << 20;
+    static constexpr qsizetype kMemoCapacity = ::kMemoCapacity;
+    static constexpr qint64 kMemoFileLimit = ::kMemoFileLimit;
 
     explicit TMemo(QWidget *parent = nullptr);
 

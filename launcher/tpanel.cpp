@@ -1,6 +1,7 @@
 #include "launcher/tpanel.h"
 
 #include <QPainter>
+#include <QPalette>
 
 namespace {
 
@@ -22,6 +23,13 @@ void drawRings(QPainter &painter, QRect &r, int width, const QColor &top, const 
 }
 
 } // namespace
+
+QColor toQColor(TColor color, const QPalette &palette)
+{
+    if (isSystemColor(color))
+        return palette.color(QPalette::Button);
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
 
 TPanel::TPanel(QWidget *parent) : QWidget(parent), m_color(palette().color(QPalette::Button))
 {
@@ -69,8 +77,7 @@ QColor TPanel::backgroundColor() const
 
 int TPanel::dockInset() const
 {
-    const auto width = [this](TBevelCut cut) { return cut != TBevelCut::bvNone ? m_bevelWidth : 0; };
-    return m_borderWidth + width(m_bevelOuter) + width(m_bevelInner);
+    return ::dockInset({m_bevelOuter, m_bevelInner, m_bevelWidth}, m_borderWidth);
 }
 
 void TPanel::paintEvent(QPaintEvent *)

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "core/layout.h"
+
 #include <QColor>
 #include <QWidget>
 
-enum class TBevelCut { bvNone, bvLowered, bvRaised };
+class QPalette;
+
+// A layout colour on this screen: system colours from the palette.
+QColor toQColor(TColor color, const QPalette &palette);
 
 // A container with optional bevels. It draws no caption; inside its bevels it
 // shows its own colour or, with ParentBackground, the colour its parent shows.

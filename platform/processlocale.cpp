@@ -1,5 +1,7 @@
 #include "platform/processlocale.h"
 
+#include "core/language.h"
+
 #include <cstdlib>
 
 QByteArray processLocale(const char *category)
@@ -10,4 +12,9 @@ QByteArray processLocale(const char *category)
             return value;
     }
     return {};
+}
+
+std::uint16_t SystemDefaultLangID()
+{
+    return langIdFromLocale(processLocale("LC_MESSAGES").toStdString());
 }

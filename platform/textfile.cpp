@@ -1,6 +1,9 @@
 #include "platform/textfile.h"
 
-#include "platform/exception.h"
+#include "core/exception.h"
+#include "core/memolines.h"
+#include "core/textdecode.h"
+#include "core/unicode.h"
 #include "platform/processlocale.h"
 
 #include <QDir>
@@ -44,7 +47,7 @@ QString systemMessage(int error)
 
 [[noreturn]] void raiseOpenError(const QString &name, int error)
 {
-    throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath(name), systemMessage(error)));
+    throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath(name), systemMessage(error)).toStdU16String());
 }
 
 bool searchDirectory(const QString &name)
@@ -61,18 +64,6 @@ bool searchDirectory(const QString &name)
     return false;
 }
 
-QString decodeUtf16(const QByteArray &bytes, qsizetype from, bool bigEndian)
-{
-    QString text;
-    text.reserve((bytes.size() - from) / 2);
-    for (qsizetype i = from; i + 1 < bytes.size(); i += 2) {
-        const auto first = static_cast<uchar>(bytes[i]);
-        const auto second = static_cast<uchar>(bytes[i + 1]);
-        text.append(QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first)));
-    }
-    return text;
-}
-
 bool isUtf8Name(const QByteArray &codeset)
 {
     const QByteArray lower = codeset.toLower();
@@ -82,26 +73,26 @@ bool isUtf8Name(const QByteArray &codeset)
 // iconv from the codeset; a byte it cannot convert becomes U+FFFD and the
 // conversion goes on with the next byte. An unknown codeset falls back to
 // lenient UTF-8.
-QString decodeLegacy(const QByteArray &bytes, const QByteArray &codeset)
+std::u16string decodeLegacy(std::string_view bytes, const QByteArray &codeset)
 {
     if (codeset.isEmpty() || isUtf8Name(codeset))
-        return QString::fromUtf8(bytes);
+        return fromUtf8(bytes);
     const iconv_t converter = iconv_open("UTF-16LE", codeset.constData());
     if (converter == iconv_t(-1))
-        return QString::fromUtf8(bytes);
+        return fromUtf8(bytes);
 
-    QString text;
-    QByteArray output(4096, Qt::Uninitialized);
-    char *in = const_cast<char *>(bytes.constData());
-    size_t inLeft = static_cast<size_t>(bytes.size());
+    std::u16string text;
+    char16_t output[2048];
+    char *in = const_cast<char *>(bytes.data());
+    size_t inLeft = bytes.size();
     while (inLeft > 0) {
-        char *out = output.data();
-        size_t outLeft = static_cast<size_t>(output.size());
+        char *out = reinterpret_cast<char *>(output);
+        size_t outLeft = sizeof output;
         const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        text += decodeUtf16(output.left(output.size() - static_cast<qsizetype>(outLeft)), 0, false);
+        text.append(output, (sizeof output - outLeft) / sizeof(char16_t));
         if (result == size_t(-1) && errno != E2BIG) {
             // An invalid or incomplete sequence: substitute one byte and resync.
-            text += QChar(QChar::ReplacementCharacter);
+            text += u'\uFFFD';
             ++in;
             --inLeft;
             iconv(converter, nullptr, nullptr, nullptr, nullptr);
@@ -133,41 +124,11 @@ QByteArray legacyCodeset()
     return dot >= 0 ? locale.mid(dot + 1) : QByteArray();
 }
 
-QString normalizeLineBreaks(const QString &text)
-{
-    QString result;
-    result.reserve(text.size() + text.size() / 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            result += QStringLiteral("\r\n");
-        } else if (c == u'\n') {
-            result += QStringLiteral("\r\n");
-        } else {
-            result += c;
-        }
-    }
-    return result;
-}
-
 QString decodeText(const QByteArray &bytes, const QByteArray &codeset)
 {
-    QString text;
-    if (bytes.startsWith("\xFF\xFE"))
-        text = decodeUtf16(bytes, 2, false);
-    else if (bytes.startsWith("\xFE\xFF"))
-        text = decodeUtf16(bytes, 2, true);
-    else if (bytes.startsWith("\xEF\xBB\xBF"))
-        text = QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-    else
-        text = decodeLegacy(bytes, codeset);
-    // The memo takes its text as a NUL-terminated string.
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        text.truncate(nul);
-    return normalizeLineBreaks(text);
+    const MultiByteDecoder decoder{[&codeset](std::string_view text) { return decodeLegacy(text, codeset); },
+                                   [](std::string_view text) { return fromUtf8(text); }};
+    return QString::fromStdU16String(::decodeText(std::string_view(bytes.constData(), bytes.size()), decoder));
 }
 
 QString readTextFile(const QString &name, qint64 maxBytes)
@@ -185,7 +146,7 @@ QString readTextFile(const QString &name, qint64 maxBytes)
     if (!S_ISREG(status.st_mode))
         raiseOpenError(name, S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? ENODEV : ESPIPE);
     if (status.st_size > maxBytes)
-        throw EInvalidOperation(QStringLiteral("Text exceeds memo capacity"));
+        throw EInvalidOperation(kMemoCapacityText);
 
     QByteArray bytes(static_cast<qsizetype>(status.st_size), '\0');
     qsizetype done = 0;

@@ -11,13 +11,9 @@ bool FileExists(const QString &name);
 // else LC_CTYPE, else LANG; empty when there is none.
 QByteArray legacyCodeset();
 
-// Decodes a readme's bytes: a byte-order mark selects UTF-16 LE, UTF-16 BE
-// or UTF-8, otherwise the legacy codeset. Undecodable bytes become U+FFFD.
-// Line breaks come out as CR LF and the text ends at its first NUL.
+// Decodes a readme's bytes as the shared rule says, the legacy codeset
+// standing for the ANSI code page. Undecodable bytes become U+FFFD.
 QString decodeText(const QByteArray &bytes, const QByteArray &codeset);
-
-// Every CR LF, lone CR and lone LF as one CR LF.
-QString normalizeLineBreaks(const QString &text);
 
 // Reads and decodes a regular file of at most maxBytes. Raises EFOpenError
 // when it cannot be opened (a FIFO, socket or device counts as such) and

@@ -1,6 +1,6 @@
 #include "platform/twebbrowser.h"
 
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "platform/webengine.h"
 #include "platform/webview.h"
 
@@ -34,8 +34,7 @@ QString oleErrorMessage(std::int32_t code)
     case 0x80004002u:
         return QStringLiteral("No such interface supported");
     default:
-        return QStringLiteral("OLE error ")
-               + QString::number(static_cast<std::uint32_t>(code), 16).toUpper().rightJustified(8, QLatin1Char('0'));
+        return QString::fromStdU16String(oleErrorText(code));
     }
 }
 
@@ -111,7 +110,7 @@ void TWebBrowser::GoBack()
 {
     // A view whose engine is not up has shown no page yet.
     if (!m_view || !m_view->canGoBack())
-        throw EOleException(oleErrorMessage(E_FAIL), E_FAIL);
+        throw EOleException(oleErrorMessage(E_FAIL).toStdU16String(), E_FAIL);
     m_view->goBack();
 }
 

@@ -1,6 +1,6 @@
 #include "platform/webengine.h"
 
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "platform/shellopen.h"
 
 #include <QCoreApplication>
@@ -59,7 +59,7 @@ WebEngine &WebEngine::instance()
     void *module = dlopen(kWebEngineModuleName, RTLD_NOW | RTLD_LOCAL);
     const auto entry = module ? reinterpret_cast<WebEngineEntry>(dlsym(module, kWebEngineEntryName)) : nullptr;
     if (!entry)
-        throw EOleSysError(QString::fromLocal8Bit(dlerror()), REGDB_E_CLASSNOTREG);
+        throw EOleSysError(QString::fromLocal8Bit(dlerror()).toStdU16String(), REGDB_E_CLASSNOTREG);
     g_engine = entry(openExternally);
     return *g_engine;
 }

@@ -1,4 +1,4 @@
-#include "launcher/docking.h"
+#include "core/docking.h"
 
 #include <QTest>
 

@@ -1,5 +1,7 @@
-#include "app/errortext.h"
-#include "platform/exception.h"
+#include "app/moduleaddress.h"
+#include "core/errortext.h"
+#include "core/exception.h"
+#include "u16.h"
 
 #include <QTest>
 
@@ -27,46 +29,47 @@ private slots:
     {
         QFETCH(QString, message);
         QFETCH(QString, shown);
-        QCOMPARE(errorBoxText(Exception(message)), shown);
+        QCOMPARE(qs(errorBoxText(Exception(u16(message)))), shown);
     }
 
     void innerErrors()
     {
-        const Exception innermost(QStringLiteral("disk gone"));
-        const Exception middle(QString(), innermost);
-        QCOMPARE(errorBoxText(Exception(QStringLiteral("outer"), middle)), QStringLiteral("disk gone."));
-        QCOMPARE(errorBoxText(Exception(QStringLiteral("outer"), Exception(QString()))), QStringLiteral("outer."));
-        QCOMPARE(Exception(QStringLiteral("outer"), middle).baseException().message(), QStringLiteral("disk gone"));
+        const Exception innermost(u"disk gone");
+        const Exception middle(u"", innermost);
+        QCOMPARE(qs(errorBoxText(Exception(u"outer", middle))), QStringLiteral("disk gone."));
+        QCOMPARE(qs(errorBoxText(Exception(u"outer", Exception(u"")))), QStringLiteral("outer."));
+        QCOMPARE(qs(Exception(u"outer", middle).baseException().message()), QStringLiteral("disk gone"));
     }
 
     void classNames()
     {
-        QCOMPARE(EOleException(QStringLiteral("x"), -1).className(), QStringLiteral("EOleException"));
-        const std::unique_ptr<Exception> copy = EFOpenError(QStringLiteral("x")).clone();
-        QCOMPARE(copy->className(), QStringLiteral("EFOpenError"));
-        QVERIFY(dynamic_cast<EOleSysError *>(EOleException(QStringLiteral("x"), 5).clone().get()));
+        QCOMPARE(qs(EOleException(u"x", -1).className()), QStringLiteral("EOleException"));
+        const std::unique_ptr<Exception> copy = EFOpenError(u"x").clone();
+        QCOMPARE(qs(copy->className()), QStringLiteral("EFOpenError"));
+        QVERIFY(dynamic_cast<EOleSysError *>(EOleException(u"x", 5).clone().get()));
+        QCOMPARE(QString::fromUtf8(EFOpenError(u"无法打开").what()), QStringLiteral("无法打开"));
     }
 
     void fatalFormat()
     {
-        FatalReport report{QStringLiteral("EOleSysError"), QStringLiteral("korinview"), 0x1A2B, QStringLiteral("No such interface supported")};
-        QCOMPARE(fatalText(report),
+        FatalReport report{u"EOleSysError", u"korinview", 0x1A2B, u"No such interface supported"};
+        QCOMPARE(qs(fatalText(report)),
                  QStringLiteral("Exception EOleSysError in module korinview at 00001A2B.\r\nNo such interface supported.\r\n"));
-        report.message = QStringLiteral("Ends here.");
-        QVERIFY(fatalText(report).endsWith(QStringLiteral("\r\nEnds here.\r\n")));
+        report.message = u"Ends here.";
+        QVERIFY(qs(fatalText(report)).endsWith(QStringLiteral("\r\nEnds here.\r\n")));
         report.message.clear();
-        QVERIFY(fatalText(report).endsWith(QStringLiteral("00001A2B.\r\n\r\n")));
-        report.message = QString(2000, QLatin1Char('x'));
+        QVERIFY(qs(fatalText(report)).endsWith(QStringLiteral("00001A2B.\r\n\r\n")));
+        report.message = std::u16string(2000, u'x');
         QCOMPARE(fatalText(report).size(), kFatalTextLimit);
     }
 
     void moduleOfAnAddress()
     {
         const FatalReport here = locateAddress(reinterpret_cast<const void *>(&locateAddress));
-        QCOMPARE(here.moduleName, QStringLiteral("tst_errortext"));
+        QCOMPARE(qs(here.moduleName), QStringLiteral("tst_errortext"));
         QVERIFY(here.offset > 0 && here.offset < 0x10000000);
-        const Exception made(QStringLiteral("x"));
-        QCOMPARE(locateAddress(made.address()).moduleName, QStringLiteral("tst_errortext"));
+        const Exception made(u"x");
+        QCOMPARE(qs(locateAddress(made.address()).moduleName), QStringLiteral("tst_errortext"));
     }
 };
 

@@ -1,4 +1,5 @@
-#include "launcher/language.h"
+#include "core/language.h"
+#include "platform/processlocale.h"
 
 #include <QTest>
 
@@ -31,7 +32,7 @@ private slots:
         QFETCH(QByteArray, locale);
         QFETCH(int, id);
         QFETCH(bool, chinese);
-        QCOMPARE(int(langIdFromLocale(locale)), id);
+        QCOMPARE(int(langIdFromLocale(locale.toStdString())), id);
         QCOMPARE(isChineseLangID(quint16(id)), chinese);
     }
 

@@ -1,4 +1,4 @@
-#include "platform/recoverypolicy.h"
+#include "core/recoverypolicy.h"
 
 #include <QTest>
 

@@ -1,5 +1,6 @@
 #include "app/placement.h"
-#include "app/scaling.h"
+#include "core/placement.h"
+#include "core/scaling.h"
 
 #include <QTest>
 
@@ -83,7 +84,9 @@ private slots:
         QFETCH(QRect, desktop);
         QFETCH(QSize, outer);
         QFETCH(QPoint, topLeft);
-        QCOMPARE(desktopCentre(desktop, outer), topLeft);
+        const DockPoint centre = desktopCentre({desktop.left(), desktop.top(), desktop.width(), desktop.height()},
+                                               outer.width(), outer.height());
+        QCOMPARE(QPoint(centre.x, centre.y), topLeft);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "app/tapplication.h"
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "boxanswerer.h"
 #include "testmain.h"
 
@@ -21,14 +21,14 @@ public:
     void FormCreate()
     {
         shownWhenCreated = isVisible();
-        throw EFOpenError(QStringLiteral("Cannot open file \"/x/readme.txt\". Permission denied"));
+        throw EFOpenError(u"Cannot open file \"/x/readme.txt\". Permission denied");
     }
 };
 
 class BrokenForm : public QWidget
 {
 public:
-    BrokenForm() { throw EOleSysError(QStringLiteral("OLE control activation failed"), -1); }
+    BrokenForm() { throw EOleSysError(u"OLE control activation failed", -1); }
     void FormCreate() {}
 };
 
@@ -58,9 +58,9 @@ private slots:
             Application->guarded(&button, [&] {
                 ++clicks;
                 if (kind == 0)
-                    throw EOleException(QStringLiteral("Unspecified error"), -1);
+                    throw EOleException(u"Unspecified error", -1);
                 if (kind == 1)
-                    throw Exception(QStringLiteral("outer"), Exception(QStringLiteral("Disk gone")));
+                    throw Exception(u"outer", Exception(u"Disk gone"));
                 throw std::runtime_error("bad");
             });
         });
@@ -77,7 +77,7 @@ private slots:
     {
         BoxAnswerer answerer;
         bool after = false;
-        Application->guarded(nullptr, [] { throw EAbort(QStringLiteral("cancelled")); });
+        Application->guarded(nullptr, [] { throw EAbort(u"cancelled"); });
         after = true;
         QTest::qWait(50);
         QVERIFY(after);

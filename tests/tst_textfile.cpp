@@ -1,4 +1,4 @@
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "platform/textfile.h"
 
 #include <QDir>
@@ -104,7 +104,7 @@ private slots:
             readTextFile(name, 1 << 20);
             QFAIL("an unreadable file was read");
         } catch (const EFOpenError &error) {
-            QCOMPARE(error.message(), QStringLiteral("Cannot open file \"%1/%2\". %3").arg(m_directory.path(), name, message));
+            QCOMPARE(QString::fromStdU16String(error.message()), QStringLiteral("Cannot open file \"%1/%2\". %3").arg(m_directory.path(), name, message));
         }
         QVERIFY(timer.elapsed() < 1000);
     }

@@ -1,4 +1,5 @@
-#include "app/title.h"
+#include "core/title.h"
+#include "u16.h"
 
 #include <QTest>
 
@@ -22,7 +23,8 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, title);
-        QCOMPARE(titleFromExecutablePath(path), title);
+        const LowerCase lower = [](std::u16string_view text) { return u16(QString::fromUtf16(text.data(), text.size()).toLower()); };
+        QCOMPARE(qs(titleFromExecutablePath(u16(path), u'/', lower)), title);
     }
 };
 

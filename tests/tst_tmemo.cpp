@@ -1,5 +1,5 @@
 #include "launcher/tmemo.h"
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "testmain.h"
 
 #include <QDir>

@@ -111,8 +111,8 @@ private slots:
             link->click();
         QCOMPARE(opened.addresses,
                  QStringList({m_server.site(), QStringLiteral("http://127.0.0.2"),
-                              m_server.site() + QStringLiteral("/share/home?uk=") + config.shareKey,
-                              m_server.site() + QStringLiteral("/wpa/qunwpa?idkey=") + config.groupKey}));
+                              m_server.site() + QStringLiteral("/share/home?uk=") + QString::fromStdU16String(config.shareKey),
+                              m_server.site() + QStringLiteral("/wpa/qunwpa?idkey=") + QString::fromStdU16String(config.groupKey)}));
         QVERIFY(!webViewOnTop(*window));
     }
 

@@ -1,5 +1,5 @@
 #include "loopbackserver.h"
-#include "platform/exception.h"
+#include "core/exception.h"
 #include "platform/twebbrowser.h"
 #include "testmain.h"
 
@@ -16,7 +16,7 @@ private:
             view.GoBack();
             QFAIL("GoBack with no earlier page was accepted");
         } catch (const EOleException &error) {
-            QCOMPARE(error.message(), QStringLiteral("Unspecified error"));
+            QCOMPARE(QString::fromStdU16String(error.message()), QStringLiteral("Unspecified error"));
             QCOMPARE(static_cast<quint32>(error.errorCode()), 0x80004005u);
         }
     }

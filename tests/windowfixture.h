@@ -6,7 +6,7 @@
 #include "app/tapplication.h"
 #include "launcher/korinplot.h"
 #include "launcher/tpanel.h"
-#include "launcher/korinviewconfig.h"
+#include "core/korinviewconfig.h"
 #include "loopbackserver.h"
 
 #include <QDesktopServices>
@@ -34,11 +34,11 @@ public slots:
 inline KorinviewConfig loopbackConfig(const QString &site)
 {
     KorinviewConfig config = KorinviewConfig::fromBuild();
-    config.site = site;
-    config.shareSite = site;
-    config.groupSite = site;
-    config.videoSite = site;
-    config.productSite = QStringLiteral("http://127.0.0.2");
+    config.site = site.toStdU16String();
+    config.shareSite = config.site;
+    config.groupSite = config.site;
+    config.videoSite = config.site;
+    config.productSite = u"http://127.0.0.2";
     return config;
 }
 

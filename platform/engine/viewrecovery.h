@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/engine/loadnotice.h"
-#include "platform/recoverypolicy.h"
+#include "core/recoverypolicy.h"
 
 #include <QElapsedTimer>
 #include <QNetworkInformation>

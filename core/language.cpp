@@ -1,10 +1,10 @@
-#include "launcher/language.h"
+#include "core/language.h"
 
-#include "platform/processlocale.h"
+#include <array>
 
 namespace {
 
-constexpr quint16 kEnglishUS = 0x0409;
+constexpr std::uint16_t kEnglishUS = 0x0409;
 
 // The language buttons keep each language's own name, so a user finds their
 // own whatever the interface speaks; what they do is said in the interface
@@ -28,8 +28,8 @@ constexpr AccessibleText kAccessibleTexts[] = {
 
 struct LocaleId
 {
-    const char *locale; // language, or language_TERRITORY
-    quint16 id;
+    std::string_view locale; // language, or language_TERRITORY
+    std::uint16_t id;
 };
 
 // Most specific first: a territory match wins over the bare language.
@@ -45,16 +45,11 @@ constexpr LocaleId kLocales[] = {
 
 } // namespace
 
-quint16 langIdFromLocale(const QByteArray &locale)
+std::uint16_t langIdFromLocale(std::string_view locale)
 {
-    QByteArray name = locale;
-    for (const char suffix : {'@', '.'}) {
-        const qsizetype at = name.indexOf(suffix);
-        if (at >= 0)
-            name.truncate(at);
-    }
-    const QByteArray language = name.left(name.indexOf('_') < 0 ? name.size() : name.indexOf('_'));
-    for (const QByteArray &candidate : {name, language}) {
+    std::string_view name = locale.substr(0, locale.find_first_of("@."));
+    const std::string_view language = name.substr(0, name.find('_'));
+    for (const std::string_view candidate : {name, language}) {
         for (const LocaleId &entry : kLocales) {
             if (candidate == entry.locale)
                 return entry.id;
@@ -63,47 +58,40 @@ quint16 langIdFromLocale(const QByteArray &locale)
     return kEnglishUS;
 }
 
-quint16 SystemDefaultLangID()
-{
-    return langIdFromLocale(processLocale("LC_MESSAGES"));
-}
-
-bool isChineseLangID(quint16 id)
+bool isChineseLangID(std::uint16_t id)
 {
     return id == 0x0404 || id == 0x0804 || id == 0x0C04 || id == 0x1004 || id == 0x1404;
 }
 
-QStringList builtinLines(bool chinese, const QString &supportEmail)
+std::vector<std::u16string> builtinLines(bool chinese, const std::u16string &supportEmail)
 {
-    const QString rule(28, QLatin1Char('-'));
-    const QString email = QStringLiteral("Email:") + supportEmail;
-    if (chinese) {
-        return {QStringLiteral("安装包括："), QStringLiteral("Korinplot 柯霖激光雕刻排版系统"),
-                QStringLiteral("Korinbeam Coreldraw外挂输出工具"), QStringLiteral("Korinsnip  CAD文件编辑输出工具"),
-                rule, email};
-    }
-    return {QStringLiteral("Install include:"), QStringLiteral("Korinplot"), QStringLiteral("  Can import DWG/DXF"),
-            QStringLiteral("Korinbeam Coreldraw tool"), QStringLiteral("  Support CDR 12/x4/x5/x6/x7"), rule, email};
+    const std::u16string rule(28, u'-');
+    const std::u16string email = u"Email:" + supportEmail;
+    if (chinese)
+        return {u"安装包括：", u"Korinplot 柯霖激光雕刻排版系统", u"Korinbeam Coreldraw外挂输出工具",
+                u"Korinsnip  CAD文件编辑输出工具", rule, email};
+    return {u"Install include:", u"Korinplot", u"  Can import DWG/DXF", u"Korinbeam Coreldraw tool",
+            u"  Support CDR 12/x4/x5/x6/x7", rule, email};
 }
 
-QString toolbarCaption(ToolbarCaption which, bool chinese)
+std::u16string toolbarCaption(ToolbarCaption which, bool chinese)
 {
     switch (which) {
     case ToolbarCaption::Install:
-        return chinese ? QStringLiteral("软件安装") : QStringLiteral("Install");
+        return chinese ? u"软件安装" : u"Install";
     case ToolbarCaption::Downloads:
-        return chinese ? QStringLiteral("下载资源") : QStringLiteral("Downloads");
+        return chinese ? u"下载资源" : u"Downloads";
     case ToolbarCaption::Video:
-        return chinese ? QStringLiteral("视频教程") : QStringLiteral("Video");
+        return chinese ? u"视频教程" : u"Video";
     case ToolbarCaption::Community:
-        return chinese ? QStringLiteral("柯霖软件QQ群号:527418306") : QStringLiteral("Korinware QQ Group");
+        return chinese ? u"柯霖软件QQ群号:527418306" : u"Korinware QQ Group";
     }
     return {};
 }
 
-QLocale interfaceLocale(bool chinese)
+std::u16string readmeName(bool chinese)
 {
-    return chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates);
+    return chinese ? u"readme.txt" : u"readme_en.txt";
 }
 
 std::span<const AccessibleText> accessibleTexts()

@@ -1,24 +1,16 @@
 #pragma once
 
-#include "launcher/docking.h"
-
-#include <QString>
+#include "core/docking.h"
 
 #include <cstdint>
-#include <variant>
+#include <string>
 #include <vector>
 
-class TKorinplot;
-class TPanel;
-class TButton;
-class TMemo;
-class TImage;
-class TWebBrowser;
+class KorinplotForm;
 struct KorinviewConfig;
-class QPalette;
-class QColor;
 
-enum class TBevelCut;
+enum class ControlKind { Panel, Button, Memo, Image, WebBrowser };
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
 
 // A colour as stored in the layout: red in the low byte, then green, then
 // blue; values with the high byte 0xFF name a system colour instead.
@@ -27,11 +19,10 @@ inline constexpr TColor clBtnFace = 0xFF00000F;
 inline constexpr TColor clPurple = 0x800080;
 inline constexpr TColor clBlue = 0xFF0000;
 
-QColor toQColor(TColor color, const QPalette &palette);
-
-// The window member that holds a control; its type is the control's kind.
-using ControlSlot = std::variant<TPanel *TKorinplot::*, TButton *TKorinplot::*, TMemo *TKorinplot::*,
-                                 TImage *TKorinplot::*, TWebBrowser *TKorinplot::*>;
+constexpr bool isSystemColor(TColor color) { return (color >> 24) == 0xFF; }
+constexpr int redOf(TColor color) { return color & 0xFF; }
+constexpr int greenOf(TColor color) { return (color >> 8) & 0xFF; }
+constexpr int blueOf(TColor color) { return (color >> 16) & 0xFF; }
 
 struct BevelSpec
 {
@@ -40,11 +31,15 @@ struct BevelSpec
     int width;
 };
 
+// How far in from a panel's edge docked children begin: the border, then
+// one bevel width for each bevel drawn.
+int dockInset(const BevelSpec &bevels, int borderWidth = 0);
+
 // One control of the window, in design pixels of a 120 dots-per-inch screen.
 struct ControlSpec
 {
     const char *name;
-    ControlSlot slot;
+    ControlKind kind;
     const char *parent; // nullptr: the window itself
     DockRect bounds;
     TAlign align;
@@ -52,8 +47,8 @@ struct ControlSpec
     TColor color;
     bool parentBackground;
     int tabOrder; // -1: never focused
-    QString caption;
-    void (TKorinplot::*click)();
+    std::u16string caption;
+    void (KorinplotForm::*click)();
 };
 
 inline constexpr int kDesignClientWidth = 1029;

@@ -1,9 +1,7 @@
-#include "app/scaling.h"
+#include "core/scaling.h"
 
-#include <QFontMetricsF>
-
-#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 int MulDiv(int a, int b, int c)
 {
@@ -22,12 +20,6 @@ int MulDiv(int a, int b, int c)
 int scaledFontHeight(int pixelsPerInch)
 {
     return MulDiv(kDesignFontHeight, pixelsPerInch, kDesignPixelsPerInch);
-}
-
-int measuredTextHeight(const QFont &font)
-{
-    // The cell height (ascent plus descent) rounded up, as a text line is laid out.
-    return static_cast<int>(std::ceil(QFontMetricsF(font).height()));
 }
 
 DockRect scaleBounds(const DockRect &bounds, int n, int t)

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include <cstdint>
 #include <exception>
 #include <memory>
+#include <string>
 
 // The error family raised by the launcher's services and reported by the
 // application's event guard. Each class reports its own name, as the error
@@ -12,16 +11,16 @@
 class Exception : public std::exception
 {
 public:
-    explicit Exception(QString message);
-    Exception(QString message, const Exception &inner);
+    explicit Exception(std::u16string message);
+    Exception(std::u16string message, const Exception &inner);
     Exception(const Exception &other);
     Exception &operator=(const Exception &other);
     ~Exception() override;
 
-    virtual QString className() const { return QStringLiteral("Exception"); }
+    virtual std::u16string className() const { return u"Exception"; }
     virtual std::unique_ptr<Exception> clone() const { return std::make_unique<Exception>(*this); }
 
-    const QString &message() const { return m_message; }
+    const std::u16string &message() const { return m_message; }
     const Exception *innerException() const { return m_inner.get(); }
     // Innermost error of the chain; the error itself when it has no inner one.
     const Exception &baseException() const;
@@ -31,10 +30,10 @@ public:
     const char *what() const noexcept override;
 
 private:
-    QString m_message;
+    std::u16string m_message;
     std::unique_ptr<Exception> m_inner;
     const void *m_address = nullptr;
-    mutable QByteArray m_what;
+    mutable std::string m_what;
 };
 
 #define KORINVIEW_EXCEPTION_CLASS(Name, Base)                                   \
@@ -42,7 +41,7 @@ private:
     {                                                                           \
     public:                                                                     \
         using Base::Base;                                                       \
-        QString className() const override { return QStringLiteral(#Name); }    \
+        std::u16string className() const override { return u## #Name; }        \
         std::unique_ptr<Exception> clone() const override                       \
         {                                                                       \
             return std::make_unique<Name>(*this);                               \
@@ -58,9 +57,9 @@ KORINVIEW_EXCEPTION_CLASS(EInvalidOperation, Exception)
 class EOleSysError : public Exception
 {
 public:
-    EOleSysError(QString message, std::int32_t errorCode)
+    EOleSysError(std::u16string message, std::int32_t errorCode)
         : Exception(std::move(message)), m_errorCode(errorCode) {}
-    QString className() const override { return QStringLiteral("EOleSysError"); }
+    std::u16string className() const override { return u"EOleSysError"; }
     std::unique_ptr<Exception> clone() const override { return std::make_unique<EOleSysError>(*this); }
     std::int32_t errorCode() const { return m_errorCode; }
 
@@ -71,3 +70,8 @@ private:
 KORINVIEW_EXCEPTION_CLASS(EOleException, EOleSysError)
 
 #undef KORINVIEW_EXCEPTION_CLASS
+
+inline constexpr std::int32_t E_FAIL_CODE = static_cast<std::int32_t>(0x80004005u);
+
+// "OLE error %.8X": the code as eight upper-case hexadecimal digits.
+std::u16string oleErrorText(std::int32_t code);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "launcher/docking.h"
-
-class QFont;
+#include "core/docking.h"
 
 // Layout positions are designed at 120 dots per inch for a window font whose
 // "0" is 23 pixels high.
@@ -15,9 +13,6 @@ int MulDiv(int a, int b, int c);
 
 // Font height (negative: character height) for the given screen density.
 int scaledFontHeight(int pixelsPerInch);
-
-// Height of a line of text in that font, as the platform lays text out.
-int measuredTextHeight(const QFont &font);
 
 // Scales bounds by n / t; right and bottom edges are scaled from the left and
 // top, so neighbours that share an edge keep sharing it.

@@ -1,4 +1,4 @@
-#include "launcher/catalogue.h"
+#include "core/catalogue.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -1,14 +1,15 @@
-#include "platform/exception.h"
+#include "core/exception.h"
+
+#include "core/unicode.h"
 
 // Not inlined, so that the return address is the code that made the error.
-[[gnu::noinline]] Exception::Exception(QString message)
+[[gnu::noinline]] Exception::Exception(std::u16string message)
     : m_message(std::move(message)), m_address(__builtin_return_address(0))
 {
 }
 
-[[gnu::noinline]] Exception::Exception(QString message, const Exception &inner)
-    : m_message(std::move(message)), m_inner(inner.clone()),
-      m_address(__builtin_return_address(0))
+[[gnu::noinline]] Exception::Exception(std::u16string message, const Exception &inner)
+    : m_message(std::move(message)), m_inner(inner.clone()), m_address(__builtin_return_address(0))
 {
 }
 
@@ -40,6 +41,11 @@ const Exception &Exception::baseException() const
 
 const char *Exception::what() const noexcept
 {
-    m_what = m_message.toUtf8();
-    return m_what.constData();
+    m_what = toUtf8(m_message);
+    return m_what.c_str();
+}
+
+std::u16string oleErrorText(std::int32_t code)
+{
+    return u"OLE error " + hexDigits(static_cast<std::uint32_t>(code), 8);
 }

@@ -1,0 +1,14 @@
+#include "core/memolines.h"
+
+std::u16string appendLine(std::u16string_view text, std::u16string_view line)
+{
+    std::u16string result(text);
+    if (text.empty() || text.ends_with(u"\r\n")) {
+        result += line;
+        result += u"\r\n";
+    } else {
+        result += u"\r\n";
+        result += line;
+    }
+    return result;
+}
