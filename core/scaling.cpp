@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-int MulDiv(int a, int b, int c)
+int mulDiv(int a, int b, int c)
 {
     if (c == 0)
         return -1;
@@ -19,20 +19,20 @@ int MulDiv(int a, int b, int c)
 
 int scaledFontHeight(int pixelsPerInch)
 {
-    return MulDiv(kDesignFontHeight, pixelsPerInch, kDesignPixelsPerInch);
+    return mulDiv(kDesignFontHeight, pixelsPerInch, kDesignPixelsPerInch);
 }
 
 DockRect scaleBounds(const DockRect &bounds, int n, int t)
 {
     DockRect scaled;
-    scaled.left = MulDiv(bounds.left, n, t);
-    scaled.top = MulDiv(bounds.top, n, t);
-    scaled.width = MulDiv(bounds.left + bounds.width, n, t) - scaled.left;
-    scaled.height = MulDiv(bounds.top + bounds.height, n, t) - scaled.top;
+    scaled.left = mulDiv(bounds.left, n, t);
+    scaled.top = mulDiv(bounds.top, n, t);
+    scaled.width = mulDiv(bounds.left + bounds.width, n, t) - scaled.left;
+    scaled.height = mulDiv(bounds.top + bounds.height, n, t) - scaled.top;
     return scaled;
 }
 
 int scaleLength(int length, int n, int t)
 {
-    return MulDiv(length, n, t);
+    return mulDiv(length, n, t);
 }

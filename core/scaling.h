@@ -8,8 +8,10 @@ inline constexpr int kDesignPixelsPerInch = 120;
 inline constexpr int kDesignTextHeight = 23;
 inline constexpr int kDesignFontHeight = -20;
 
-// a * b / c with a 64-bit product, rounded to nearest, halves away from zero.
-int MulDiv(int a, int b, int c);
+// a * b / c with a 64-bit product, rounded to nearest, halves away from zero:
+// the rounding of the Windows MulDiv function, whose name the Windows
+// headers take.
+int mulDiv(int a, int b, int c);
 
 // Font height (negative: character height) for the given screen density.
 int scaledFontHeight(int pixelsPerInch);

@@ -1,80 +1,16 @@
 #include "platform/jpegimage.h"
 
-#include <csetjmp>
-#include <cstdio> // jpeglib.h uses FILE without including it
-
-#include <jpeglib.h>
-
-namespace {
-
-// libjpeg reports a fatal error by calling error_exit, whose default ends the
-// process; ours jumps back into the decoder instead. The functions that set
-// the jump point hold nothing with a destructor, so nothing is skipped.
-struct Decoder
-{
-    jpeg_decompress_struct info;
-    jpeg_error_mgr errors;
-    std::jmp_buf failure;
-
-    Decoder()
-    {
-        info.err = jpeg_std_error(&errors);
-        errors.error_exit = &Decoder::fail;
-        errors.output_message = &Decoder::quiet;
-        jpeg_create_decompress(&info);
-    }
-    ~Decoder() { jpeg_destroy_decompress(&info); }
-    Decoder(const Decoder &) = delete;
-    Decoder &operator=(const Decoder &) = delete;
-
-    [[noreturn]] static void fail(j_common_ptr common)
-    {
-        // info is the first member, so the library's pointer is the decoder's.
-        std::longjmp(reinterpret_cast<Decoder *>(common)->failure, 1);
-    }
-    static void quiet(j_common_ptr) {}
-};
-
-bool startDecoding(Decoder &decoder, const QByteArray &data)
-{
-    if (setjmp(decoder.failure))
-        return false;
-    jpeg_mem_src(&decoder.info, reinterpret_cast<const unsigned char *>(data.constData()),
-                 static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&decoder.info, TRUE);
-    decoder.info.scale_num = 1;
-    decoder.info.scale_denom = 1;
-    decoder.info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&decoder.info);
-    return decoder.info.output_components == 3;
-}
-
-bool readRows(Decoder &decoder, uchar *bits, qsizetype bytesPerLine)
-{
-    if (setjmp(decoder.failure))
-        return false;
-    while (decoder.info.output_scanline < decoder.info.output_height) {
-        JSAMPROW row = bits + decoder.info.output_scanline * bytesPerLine;
-        jpeg_read_scanlines(&decoder.info, &row, 1);
-    }
-    jpeg_finish_decompress(&decoder.info);
-    return decoder.errors.num_warnings == 0;
-}
-
-} // namespace
+#include "core/jpegdecode.h"
 
 QImage decodeJpeg(const QByteArray &data)
 {
-    if (data.isEmpty())
+    const auto picture = decodeJpeg(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
+                                              static_cast<std::size_t>(data.size())),
+                                    4);
+    if (!picture)
         return {};
-    Decoder decoder;
-    if (!startDecoding(decoder, data))
-        return {};
-    QImage image(static_cast<int>(decoder.info.output_width), static_cast<int>(decoder.info.output_height),
-                 QImage::Format_RGB888);
-    if (image.isNull())
-        return {};
-    if (!readRows(decoder, image.bits(), image.bytesPerLine()))
-        return {};
-    return image;
+    // A copy: the image outlives the decoded buffer.
+    return QImage(picture->pixels.data(), picture->width, picture->height, static_cast<qsizetype>(picture->stride),
+                  QImage::Format_RGB888)
+        .copy();
 }

@@ -30,7 +30,7 @@ private slots:
         QFETCH(int, b);
         QFETCH(int, c);
         QFETCH(int, result);
-        QCOMPARE(MulDiv(a, b, c), result);
+        QCOMPARE(::mulDiv(a, b, c), result);
     }
 
     void clientSize_data()
