@@ -53,6 +53,21 @@ KORINVIEW_EXCEPTION_CLASS(EAbort, Exception)
 KORINVIEW_EXCEPTION_CLASS(EFOpenError, Exception)
 KORINVIEW_EXCEPTION_CLASS(EInvalidOperation, Exception)
 
+// A system call that failed while the window was being built, holding the
+// system's error code.
+class EOSError : public Exception
+{
+public:
+    EOSError(std::u16string message, std::uint32_t errorCode)
+        : Exception(std::move(message)), m_errorCode(errorCode) {}
+    std::u16string className() const override { return u"EOSError"; }
+    std::unique_ptr<Exception> clone() const override { return std::make_unique<EOSError>(*this); }
+    std::uint32_t errorCode() const { return m_errorCode; }
+
+private:
+    std::uint32_t m_errorCode;
+};
+
 // A refused operation of the embedded web view, holding its result code.
 class EOleSysError : public Exception
 {

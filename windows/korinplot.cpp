@@ -1,0 +1,436 @@
+#include "windows/korinplot.h"
+
+#include "core/keyboardorder.h"
+#include "core/scaling.h"
+#include "windows/systemmessage.h"
+#include "windows/tapplication.h"
+#include "windows/textfile.h"
+#include "windows/timage.h"
+#include "windows/tmemo.h"
+#include "windows/tpanel.h"
+#include "windows/twebbrowser.h"
+
+#include "core/placement.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+#include <span>
+#include <stdexcept>
+
+TKorinplot *Korinplot = nullptr;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TKorinplot";
+constexpr int kFirstControlId = 100;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_CONTROLPARENT;
+
+const wchar_t *wide(const std::u16string &text)
+{
+    return reinterpret_cast<const wchar_t *>(text.c_str());
+}
+
+RECT toRect(const DockRect &r)
+{
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
+// The window's picture, a JPEG among the program's resources.
+std::span<const std::uint8_t> designedPicture()
+{
+    const HRSRC resource = FindResourceW(nullptr, L"QRCODE", MAKEINTRESOURCEW(10));
+    const HGLOBAL loaded = resource ? LoadResource(nullptr, resource) : nullptr;
+    const void *data = loaded ? LockResource(loaded) : nullptr;
+    if (!data)
+        return {};
+    return {static_cast<const std::uint8_t *>(data), SizeofResource(nullptr, resource)};
+}
+
+// The height of "0" in the font on the screen: what the layout scales by.
+int measuredTextHeight(HFONT font)
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen, L"0", 1, &size);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return size.cy;
+}
+
+} // namespace
+
+TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m_layout(designLayout(config))
+{
+    m_pixelsPerInch = Application ? Application->PixelsPerInch() : kDesignPixelsPerInch;
+    m_font = CreateFontW(scaledFontHeight(m_pixelsPerInch), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Arial");
+    m_textHeight = measuredTextHeight(m_font);
+    m_dock.add(-1, TAlign::alNone,
+               {0, 0, scaleLength(kDesignClientWidth, m_textHeight), scaleLength(kDesignClientHeight, m_textHeight)});
+    for (const ControlSpec &spec : m_layout) {
+        const int parentNode = spec.parent ? row(spec.parent) + 1 : 0;
+        m_dock.add(parentNode, spec.align, scaleBounds(spec.bounds, m_textHeight),
+                   spec.kind == ControlKind::Panel ? dockInset(spec.bevels) : 0);
+    }
+    createWindow();
+    createControls();
+    m_dock.enableDocking();
+    applyDocking();
+}
+
+TKorinplot::~TKorinplot()
+{
+    // The views close their controls while the windows they live in exist.
+    for (Control &control : m_controls)
+        control.browser.reset();
+    if (m_window) {
+        SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+        DestroyWindow(m_window);
+    }
+    m_controls.clear();
+    if (m_font)
+        DeleteObject(m_font);
+}
+
+void TKorinplot::createWindow()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = &TKorinplot::windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        // The large icon; the system derives the small one from it.
+        windowClass.hIcon = Application ? Application->Icon() : nullptr;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+
+    const DockRect &client = m_dock.node(0).bounds;
+    RECT outer{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+    // Hidden until the first show; unowned, with a taskbar entry of its own.
+    m_window = CreateWindowExW(kExStyle, kClassName, L"Korinview", kStyle, 0, 0, outer.right - outer.left,
+                               outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!m_window)
+        raiseLastError();
+}
+
+void TKorinplot::createControls()
+{
+    m_controls.resize(m_layout.size());
+    m_placed.resize(m_layout.size());
+    for (int i = 0; i < static_cast<int>(m_layout.size()); ++i)
+        createControl(i);
+    // A later-declared sibling lies above an earlier one.
+    for (const Control &control : m_controls) {
+        if (control.window)
+            SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void TKorinplot::createControl(int i)
+{
+    const ControlSpec &spec = m_layout[i];
+    const DockRect bounds = m_dock.node(i + 1).bounds;
+    const HWND parent = parentWindow(i);
+    Control &control = m_controls[i];
+    const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i));
+    switch (spec.kind) {
+    case ControlKind::Panel:
+        control.panel = std::make_unique<TPanel>(parent, spec, bounds);
+        control.window = control.panel->Handle();
+        break;
+    case ControlKind::Button:
+        control.window = CreateWindowExW(0, L"BUTTON", wide(spec.caption),
+                                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_PUSHBUTTON, bounds.left,
+                                         bounds.top, bounds.width, bounds.height, parent, id,
+                                         GetModuleHandleW(nullptr), nullptr);
+        if (!control.window)
+            raiseLastError();
+        break;
+    case ControlKind::Memo:
+        control.memo = std::make_unique<TMemo>(parent, kFirstControlId + i, bounds);
+        control.window = control.memo->Handle();
+        break;
+    case ControlKind::Image:
+        control.image = std::make_unique<TImage>(designedPicture());
+        m_controls[row(spec.parent)].panel->setImage(control.image.get(), bounds);
+        break;
+    case ControlKind::WebBrowser:
+        control.browser = std::make_unique<TWebBrowser>(spec.bounds.width, spec.bounds.height);
+        control.browser->CreateWnd(parent, toRect(bounds));
+        control.window = control.browser->Handle();
+        break;
+    }
+    if (control.window && spec.kind != ControlKind::WebBrowser)
+        SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    m_placed[i] = bounds;
+}
+
+HWND TKorinplot::parentWindow(int i) const
+{
+    return m_layout[i].parent ? m_controls[row(m_layout[i].parent)].window : m_window;
+}
+
+int TKorinplot::row(const char *name) const
+{
+    const auto found = std::find_if(m_layout.begin(), m_layout.end(),
+                                    [name](const ControlSpec &spec) { return std::strcmp(spec.name, name) == 0; });
+    if (found == m_layout.end())
+        throw std::out_of_range(name);
+    return static_cast<int>(found - m_layout.begin());
+}
+
+int TKorinplot::rowOf(HWND window) const
+{
+    for (; window && window != m_window; window = GetParent(window)) {
+        const auto found = std::find_if(m_controls.begin(), m_controls.end(),
+                                        [window](const Control &control) { return control.window == window; });
+        if (found != m_controls.end())
+            return static_cast<int>(found - m_controls.begin());
+    }
+    return -1;
+}
+
+void TKorinplot::applyDocking()
+{
+    for (int i = 0; i < static_cast<int>(m_controls.size()); ++i) {
+        const DockRect &r = m_dock.node(i + 1).bounds;
+        if (r == m_placed[i])
+            continue;
+        Control &control = m_controls[i];
+        if (control.browser) {
+            if (!control.browser->SetBounds(toRect(r), m_pixelsPerInch))
+                continue;
+        } else if (control.window) {
+            SetWindowPos(control.window, nullptr, r.left, r.top, r.width, r.height,
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        } else if (control.image) {
+            m_controls[row(m_layout[i].parent)].panel->setImage(control.image.get(), r);
+        }
+        m_placed[i] = r;
+    }
+}
+
+void TKorinplot::ShowFirst(int showCommand)
+{
+    RECT outer;
+    GetWindowRect(m_window, &outer);
+    const DockRect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                           GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const DockPoint at = desktopCentre(desktop, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(m_window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A maximised start keeps the centred rectangle to restore to.
+    const int command = showCommand == SW_SHOWMAXIMIZED    ? SW_SHOWMAXIMIZED
+                        : showCommand == SW_SHOWMINNOACTIVE ? SW_SHOWMINNOACTIVE
+                                                            : SW_SHOWNORMAL;
+    ShowWindow(m_window, command);
+    UpdateWindow(m_window);
+}
+
+std::vector<int> TKorinplot::tabStops() const
+{
+    return tabWalk(
+        m_layout, [this](int i) { return m_dock.node(i + 1).visible; },
+        [this](int i) {
+            const Control &control = m_controls[i];
+            return control.browser ? control.browser->TabStop() : control.window != nullptr;
+        });
+}
+
+void TKorinplot::focusRow(int i, bool byKey)
+{
+    if (byKey)
+        SendMessageW(m_window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    SetFocus(m_controls[i].window);
+}
+
+void TKorinplot::moveFocus(bool forward)
+{
+    const std::vector<int> stops = tabStops();
+    if (stops.empty())
+        return;
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    const auto found = std::find(stops.begin(), stops.end(), rowOf(GetFocus()));
+    const std::ptrdiff_t here = found != stops.end() ? found - stops.begin() : (forward ? -1 : count);
+    focusRow(stops[static_cast<std::size_t>(((forward ? here + 1 : here - 1) % count + count) % count)], true);
+}
+
+void TKorinplot::click(int i)
+{
+    SendMessageW(m_controls[i].window, BM_CLICK, 0, 0);
+}
+
+bool TKorinplot::PreTranslate(MSG &msg)
+{
+    if (msg.hwnd != m_window && !IsChild(m_window, msg.hwnd))
+        return false;
+    for (Control &control : m_controls) {
+        if (control.browser && control.browser->TranslateAccelerator(msg))
+            return true;
+    }
+    if (msg.message != WM_KEYDOWN)
+        return false;
+    const bool modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+    if (msg.wParam == VK_TAB && !modified) {
+        moveFocus(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+    }
+    const int focused = rowOf(GetFocus());
+    if (focused < 0 || m_layout[focused].kind != ControlKind::Button || GetFocus() != m_controls[focused].window)
+        return false;
+    switch (msg.wParam) {
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_UP:
+        focusRow(arrowTarget(m_layout, focused, msg.wParam == VK_RIGHT || msg.wParam == VK_DOWN,
+                             [this](int i) { return m_dock.node(i + 1).visible; }),
+                 true);
+        return true;
+    case VK_RETURN:
+        if (modified || GetKeyState(VK_SHIFT) < 0)
+            return false;
+        click(focused);
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CALLBACK TKorinplot::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        const auto *create = reinterpret_cast<const CREATESTRUCTW *>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        static_cast<TKorinplot *>(create->lpCreateParams)->m_window = window;
+    }
+    auto *form = reinterpret_cast<TKorinplot *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return form->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        Application->HandleException();
+        return 0;
+    }
+}
+
+LRESULT TKorinplot::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED && !m_controls.empty()) {
+            m_dock.setBounds(0, {0, 0, LOWORD(lParam), HIWORD(lParam)});
+            applyDocking();
+        }
+        return 0;
+    case WM_COMMAND: {
+        const int i = static_cast<int>(LOWORD(wParam)) - kFirstControlId;
+        if (HIWORD(wParam) == BN_CLICKED && i >= 0 && i < static_cast<int>(m_layout.size()) && m_layout[i].click)
+            (this->*m_layout[i].click)();
+        return 0;
+    }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_savedFocus = GetFocus();
+        } else if (m_savedFocus && IsChild(m_window, m_savedFocus)) {
+            SetFocus(m_savedFocus);
+        } else if (const std::vector<int> stops = tabStops(); !stops.empty()) {
+            focusRow(stops.front(), false);
+        }
+        return 0;
+    case WM_CLOSE:
+        // Closing the main window ends the program at once; the window goes
+        // in the exit step, with its controls.
+        Application->Terminate();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    default:
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}
+
+void TKorinplot::setCaption(const char *control, const std::u16string &caption)
+{
+    SetWindowTextW(m_controls[row(control)].window, wide(caption));
+}
+
+void TKorinplot::showControl(const char *control, bool visible)
+{
+    const int i = row(control);
+    const HWND window = m_controls[i].window;
+    // The focus leaves a control that is hidden, for the next one in the walk.
+    const HWND focus = GetFocus();
+    const bool hadFocus = !visible && focus && (focus == window || IsChild(window, focus));
+    m_dock.setVisible(i + 1, visible);
+    ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
+    applyDocking();
+    if (hadFocus) {
+        const std::vector<int> stops = tabStops();
+        const auto next = std::find_if(stops.begin(), stops.end(), [i](int stop) { return stop > i; });
+        if (!stops.empty())
+            focusRow(next != stops.end() ? *next : stops.front(), false);
+    }
+}
+
+void TKorinplot::bringControlToFront(const char *control)
+{
+    SetWindowPos(m_controls[row(control)].window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TKorinplot::navigate(const char *view, const std::u16string &url)
+{
+    m_controls[row(view)].browser->Navigate(url);
+}
+
+void TKorinplot::goBack(const char *view)
+{
+    m_controls[row(view)].browser->GoBack();
+}
+
+void TKorinplot::refresh(const char *view)
+{
+    m_controls[row(view)].browser->Refresh();
+}
+
+void TKorinplot::memoClear()
+{
+    m_controls[row("Memo1")].memo->Clear();
+}
+
+void TKorinplot::memoAdd(const std::u16string &line)
+{
+    m_controls[row("Memo1")].memo->Add(line);
+}
+
+void TKorinplot::memoLoadFromFile(const std::u16string &name)
+{
+    m_controls[row("Memo1")].memo->LoadFromFile(name);
+}
+
+bool TKorinplot::fileExists(const std::u16string &name)
+{
+    return FileExists(name);
+}
+
+void TKorinplot::shellOpen(const std::u16string &address)
+{
+    ShellExecuteW(m_window, nullptr, wide(address), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+std::uint16_t TKorinplot::systemDefaultLangID()
+{
+    return GetSystemDefaultLangID();
+}

@@ -1,0 +1,518 @@
+#include "windows/twebbrowser.h"
+
+#include "core/exception.h"
+#include "windows/systemmessage.h"
+
+#include <olectl.h>
+
+#include <cstring>
+
+namespace {
+
+// Defined here rather than taken from libuuid, which lacks some of them in
+// older MinGW releases.
+constexpr CLSID kBrowserClass = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
+constexpr IID kBrowserEvents = {0x34A715A0, 0x6587, 0x11D0, {0x92, 0x4A, 0x00, 0x20, 0xAF, 0xC7, 0xAC, 0x4D}};
+
+constexpr int kDesignPixelsPerInch = 120;
+constexpr int kHimetricPerInch = 2540;
+constexpr std::size_t kControlDataSize = 156;
+constexpr std::size_t kShellLinkOffset = 76;
+// The Shell Link header's LinkCLSID, {00021401-0000-0000-C000-000000000046},
+// in its serialised byte order.
+constexpr std::uint8_t kShellLinkClass[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                              0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+
+void put32(std::vector<std::uint8_t> &data, std::size_t offset, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        data[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// The persisted state the control starts from: its extent, then an empty
+// Shell Link (header naming no target, then the terminal block), so that it
+// shows nothing until the first navigation.
+std::vector<std::uint8_t> controlData(int designWidth, int designHeight)
+{
+    std::vector<std::uint8_t> data(kControlDataSize);
+    put32(data, 0, 76);
+    put32(data, 4, MulDiv(designWidth, kHimetricPerInch, kDesignPixelsPerInch));
+    put32(data, 8, MulDiv(designHeight, kHimetricPerInch, kDesignPixelsPerInch));
+    put32(data, kShellLinkOffset, 0x4C);
+    std::memcpy(&data[kShellLinkOffset + 4], kShellLinkClass, sizeof kShellLinkClass);
+    return data;
+}
+
+std::u16string errorText(HRESULT code)
+{
+    std::u16string text = systemMessage(static_cast<std::uint32_t>(code));
+    return text.empty() ? oleErrorText(code) : text;
+}
+
+[[noreturn]] void raiseSysError(HRESULT code)
+{
+    throw EOleSysError(errorText(code), code);
+}
+
+VARIANT boolVariant(bool value)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+VARIANT longVariant(LONG value)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+bool ambientProperty(DISPID id, VARIANT &value)
+{
+    switch (id) {
+    case DISPID_AMBIENT_USERMODE:
+    case DISPID_AMBIENT_AUTOCLIP:
+    case DISPID_AMBIENT_SUPPORTSMNEMONICS:
+        value = boolVariant(true);
+        return true;
+    case DISPID_AMBIENT_UIDEAD:
+    case DISPID_AMBIENT_SHOWGRABHANDLES:
+    case DISPID_AMBIENT_SHOWHATCHING:
+    case DISPID_AMBIENT_DISPLAYASDEFAULT:
+    case DISPID_AMBIENT_MESSAGEREFLECT:
+        value = boolVariant(false);
+        return true;
+    case DISPID_AMBIENT_LOCALEID:
+        value = longVariant(static_cast<LONG>(GetUserDefaultLCID()));
+        return true;
+    case DISPID_AMBIENT_BACKCOLOR:
+        value = longVariant(static_cast<LONG>(0x80000000u | COLOR_WINDOW));
+        return true;
+    case DISPID_AMBIENT_FORECOLOR:
+        value = longVariant(static_cast<LONG>(0x80000000u | COLOR_WINDOWTEXT));
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// The container side the control talks to: client site, in-place site and
+// frame, ambient properties and property-change notifications. The frame has
+// no menus, tool space or status bar to share.
+class TWebBrowser::Site final : public IOleClientSite,
+                                public IOleInPlaceSite,
+                                public IOleInPlaceFrame,
+                                public IDispatch,
+                                public IPropertyNotifySink
+{
+public:
+    void place(HWND parent, const RECT &bounds)
+    {
+        m_parent = parent;
+        m_bounds = bounds;
+    }
+    void move(const RECT &bounds) { m_bounds = bounds; }
+    IOleInPlaceActiveObject *activeObject() const { return m_activeObject.get(); }
+    void dropActiveObject() { m_activeObject.reset(); }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IOleClientSite))
+            *object = static_cast<IOleClientSite *>(this);
+        else if (iid == __uuidof(IOleWindow) || iid == __uuidof(IOleInPlaceSite))
+            *object = static_cast<IOleInPlaceSite *>(this);
+        else if (iid == __uuidof(IOleInPlaceUIWindow) || iid == __uuidof(IOleInPlaceFrame))
+            *object = static_cast<IOleInPlaceFrame *>(this);
+        else if (iid == __uuidof(IDispatch))
+            *object = static_cast<IDispatch *>(this);
+        else if (iid == __uuidof(IPropertyNotifySink))
+            *object = static_cast<IPropertyNotifySink *>(this);
+        else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    // IOleClientSite
+    HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker **moniker) override
+    {
+        if (moniker)
+            *moniker = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer **container) override
+    {
+        if (container)
+            *container = nullptr;
+        return E_NOINTERFACE;
+    }
+    HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
+
+    // IOleWindow, shared by the in-place site and the frame
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override
+    {
+        if (!window)
+            return E_POINTER;
+        *window = m_parent;
+        return m_parent ? S_OK : E_FAIL;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IOleInPlaceSite
+    HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnUIActivate() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame **frame, IOleInPlaceUIWindow **document,
+                                               RECT *position, RECT *clip,
+                                               OLEINPLACEFRAMEINFO *frameInfo) override
+    {
+        if (!frame || !document || !position || !clip || !frameInfo)
+            return E_POINTER;
+        *frame = static_cast<IOleInPlaceFrame *>(this);
+        AddRef();
+        *document = nullptr;
+        *position = m_bounds;
+        *clip = m_bounds;
+        frameInfo->fMDIApp = FALSE;
+        frameInfo->hwndFrame = GetAncestor(m_parent, GA_ROOT);
+        frameInfo->haccel = nullptr;
+        frameInfo->cAccelEntries = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override
+    {
+        m_activeObject.reset();
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return S_OK; }
+
+    // IOleInPlaceUIWindow
+    HRESULT STDMETHODCALLTYPE GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+    HRESULT STDMETHODCALLTYPE RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+    HRESULT STDMETHODCALLTYPE SetBorderSpace(LPCBORDERWIDTHS widths) override
+    {
+        return widths ? INPLACE_E_NOTOOLSPACE : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetActiveObject(IOleInPlaceActiveObject *object, LPCOLESTR) override
+    {
+        if (object)
+            object->AddRef();
+        m_activeObject = ComPtr<IOleInPlaceActiveObject>(object);
+        return S_OK;
+    }
+
+    // IOleInPlaceFrame
+    HRESULT STDMETHODCALLTYPE InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE RemoveMenus(HMENU) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE EnableModeless(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+    // IDispatch: the ambient properties
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override
+    {
+        if (info)
+            *info = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS *, VARIANT *result,
+                                     EXCEPINFO *, UINT *) override
+    {
+        if (!(flags & DISPATCH_PROPERTYGET) || !result)
+            return DISP_E_MEMBERNOTFOUND;
+        return ambientProperty(id, *result) ? S_OK : DISP_E_MEMBERNOTFOUND;
+    }
+
+    // IPropertyNotifySink
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+
+private:
+    ~Site() = default;
+
+    ULONG m_references = 1;
+    HWND m_parent = nullptr;
+    RECT m_bounds = {};
+    ComPtr<IOleInPlaceActiveObject> m_activeObject;
+};
+
+// Takes every event of the control and handles none, so that new windows,
+// downloads and navigation errors follow the control's own defaults.
+class TWebBrowser::EventSink final : public IDispatch
+{
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == kBrowserEvents) {
+            *object = static_cast<IDispatch *>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override
+    {
+        if (info)
+            *info = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+                                     UINT *) override
+    {
+        return S_OK;
+    }
+
+private:
+    ~EventSink() = default;
+
+    ULONG m_references = 1;
+};
+
+TWebBrowser::TWebBrowser(int designWidth, int designHeight)
+    : m_site(new Site), m_events(new EventSink), m_controlData(controlData(designWidth, designHeight))
+{
+    const HRESULT result = CoCreateInstance(kBrowserClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
+                                            __uuidof(IOleObject), m_object.putVoid());
+    if (FAILED(result))
+        raiseSysError(result);
+    DWORD status = 0;
+    if (SUCCEEDED(m_object->GetMiscStatus(DVASPECT_CONTENT, &status)))
+        m_tabStop = !(status & (OLEMISC_ACTSLIKELABEL | OLEMISC_NOUIACTIVATE));
+}
+
+TWebBrowser::~TWebBrowser()
+{
+    m_object->Close(OLECLOSE_NOSAVE);
+    disconnect(m_eventSink);
+    disconnect(m_propertySink);
+    m_object->SetClientSite(nullptr);
+    // The control's active object refers back to the control; letting go of
+    // it here breaks the cycle through the site.
+    m_site->dropActiveObject();
+}
+
+void TWebBrowser::activate()
+{
+    if (m_active)
+        return;
+    ComPtr<IOleClientSite> current;
+    m_object->GetClientSite(current.put());
+    if (!current) {
+        const HRESULT result = m_object->SetClientSite(static_cast<IOleClientSite *>(m_site.get()));
+        if (FAILED(result))
+            raiseSysError(result);
+    }
+    loadState();
+    connect(m_propertySink, __uuidof(IPropertyNotifySink), static_cast<IPropertyNotifySink *>(m_site.get()));
+    connect(m_eventSink, kBrowserEvents, m_events.get());
+    if (const ComPtr<IOleControl> control = m_object.as<IOleControl>())
+        control->OnAmbientPropertyChange(DISPID_UNKNOWN);
+    m_active = true;
+}
+
+void TWebBrowser::loadState()
+{
+    if (m_controlData.empty())
+        return;
+    const ComPtr<IPersistStreamInit> persist = m_object.as<IPersistStreamInit>();
+    if (!persist)
+        raiseSysError(E_NOINTERFACE);
+    ComPtr<IStream> stream;
+    HRESULT result = CreateStreamOnHGlobal(nullptr, TRUE, stream.put());
+    if (SUCCEEDED(result))
+        result = stream->Write(m_controlData.data(), static_cast<ULONG>(m_controlData.size()), nullptr);
+    if (SUCCEEDED(result))
+        result = stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    if (SUCCEEDED(result))
+        result = persist->Load(stream.get());
+    if (FAILED(result))
+        raiseSysError(result);
+    std::vector<std::uint8_t>().swap(m_controlData);
+}
+
+// No event is handled, so a control that offers no such connection point, or
+// refuses the sink, loses the view nothing.
+void TWebBrowser::connect(Connection &connection, REFIID iid, IUnknown *sink)
+{
+    if (connection.point)
+        return;
+    const ComPtr<IConnectionPointContainer> container = m_object.as<IConnectionPointContainer>();
+    ComPtr<IConnectionPoint> point;
+    if (!container || FAILED(container->FindConnectionPoint(iid, point.put())))
+        return;
+    if (SUCCEEDED(point->Advise(sink, &connection.cookie)))
+        connection.point = point;
+}
+
+void TWebBrowser::disconnect(Connection &connection)
+{
+    if (connection.point)
+        connection.point->Unadvise(connection.cookie);
+    connection.point.reset();
+}
+
+void TWebBrowser::CreateWnd(HWND parent, const RECT &bounds)
+{
+    activate();
+    m_site->place(parent, bounds);
+    RECT position = bounds;
+    const HRESULT result = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
+                                            static_cast<IOleClientSite *>(m_site.get()), 0, parent, &position);
+    if (FAILED(result))
+        throw EOleSysError(u"OLE control activation failed", result);
+    m_inPlace = m_object.as<IOleInPlaceObject>();
+    HWND window = nullptr;
+    const HRESULT windowResult = m_inPlace ? m_inPlace->GetWindow(&window) : E_NOINTERFACE;
+    if (FAILED(windowResult) || !window)
+        throw EOleSysError(u"Could not obtain OLE control window handle", FAILED(windowResult) ? windowResult : E_FAIL);
+    m_window = window;
+    m_ownActiveObject = m_object.as<IOleInPlaceActiveObject>();
+    // Lets the dialog keyboard handling of the parent reach the view with Tab.
+    if (m_tabStop)
+        SetWindowLongPtrW(m_window, GWL_STYLE, GetWindowLongPtrW(m_window, GWL_STYLE) | WS_TABSTOP);
+}
+
+bool TWebBrowser::SetBounds(const RECT &bounds, int pixelsPerInch)
+{
+    if (!m_window)
+        return false;
+    SIZEL extent = {MulDiv(bounds.right - bounds.left, kHimetricPerInch, pixelsPerInch),
+                    MulDiv(bounds.bottom - bounds.top, kHimetricPerInch, pixelsPerInch)};
+    if (FAILED(m_object->SetExtent(DVASPECT_CONTENT, &extent)))
+        return false;
+    if (FAILED(m_inPlace->SetObjectRects(&bounds, &bounds)))
+        return false;
+    m_site->move(bounds);
+    return true;
+}
+
+bool TWebBrowser::TranslateAccelerator(MSG &msg)
+{
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !m_window)
+        return false;
+    if (msg.hwnd != m_window && !IsChild(m_window, msg.hwnd))
+        return false;
+    // Before its user interface is first activated the control has named no
+    // active object; it is then its own.
+    IOleInPlaceActiveObject *active = m_site->activeObject();
+    if (!active)
+        active = m_ownActiveObject.get();
+    return active && active->TranslateAccelerator(&msg) == S_OK;
+}
+
+IWebBrowser2 &TWebBrowser::browser()
+{
+    activate();
+    if (!m_browser) {
+        if (const ComPtr<IDispatch> dispatch = m_object.as<IDispatch>())
+            m_browser = dispatch.as<IWebBrowser2>();
+        if (!m_browser)
+            throw EOleException(u"Interface not supported", E_NOINTERFACE);
+    }
+    // Whatever error description the thread holds now is not this call's.
+    SetErrorInfo(0, nullptr);
+    return *m_browser.get();
+}
+
+void TWebBrowser::check(HRESULT result)
+{
+    if (SUCCEEDED(result))
+        return;
+    std::u16string message;
+    ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.put()) == S_OK && info) {
+        BSTR description = nullptr;
+        if (SUCCEEDED(info->GetDescription(&description)) && description)
+            message = trimMessage({reinterpret_cast<const char16_t *>(description), SysStringLen(description)});
+        SysFreeString(description);
+    }
+    if (message.empty())
+        message = errorText(result);
+    throw EOleException(message, result);
+}
+
+void TWebBrowser::Navigate(const std::u16string &url)
+{
+    IWebBrowser2 &control = browser();
+    BSTR address = SysAllocStringLen(reinterpret_cast<const wchar_t *>(url.c_str()), static_cast<UINT>(url.size()));
+    if (!address)
+        check(E_OUTOFMEMORY);
+    VARIANT missing;
+    VariantInit(&missing);
+    missing.vt = VT_ERROR;
+    missing.scode = DISP_E_PARAMNOTFOUND;
+    const HRESULT result = control.Navigate(address, &missing, &missing, &missing, &missing);
+    SysFreeString(address);
+    check(result);
+}
+
+void TWebBrowser::GoBack()
+{
+    check(browser().GoBack());
+}
+
+void TWebBrowser::Refresh()
+{
+    check(browser().Refresh());
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "windows/comptr.h"
+
+#include <windows.h>
+#include <exdisp.h>
+#include <ocidl.h>
+#include <oleidl.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One instance of the system's web-browser control, hosted in a container of
+// our own and shown as a child window. The control is created at once and
+// activated at the first operation or at window creation, whichever comes
+// first. A refused operation raises EOleException; a failed creation or
+// activation step raises EOleSysError.
+class TWebBrowser
+{
+public:
+    // The view's size in 120-dpi design pixels, which the control's persisted
+    // state records as its extent.
+    TWebBrowser(int designWidth, int designHeight);
+    ~TWebBrowser();
+    TWebBrowser(const TWebBrowser &) = delete;
+    TWebBrowser &operator=(const TWebBrowser &) = delete;
+
+    // Activates the control in place in `parent` over `bounds` (parent client
+    // coordinates); its window becomes Handle(). Called once.
+    void CreateWnd(HWND parent, const RECT &bounds);
+    HWND Handle() const { return m_window; }
+
+    // Offers the new size to the control; false, and the view keeps its old
+    // rectangle, if the control refuses it or the window does not exist yet.
+    bool SetBounds(const RECT &bounds, int pixelsPerInch);
+    bool TabStop() const { return m_tabStop; }
+
+    // Hands a keystroke meant for the view's windows to the control's active
+    // object, so that Tab and the arrow keys work inside the page. True when
+    // the control consumed it: the message loop must then neither translate
+    // nor dispatch it.
+    bool TranslateAccelerator(MSG &msg);
+
+    void Navigate(const std::u16string &url);
+    void GoBack();
+    void Refresh();
+
+private:
+    class Site;
+    class EventSink;
+
+    struct Connection
+    {
+        ComPtr<IConnectionPoint> point;
+        DWORD cookie = 0;
+    };
+
+    void activate();
+    void loadState();
+    void connect(Connection &connection, REFIID iid, IUnknown *sink);
+    static void disconnect(Connection &connection);
+    IWebBrowser2 &browser();
+    static void check(HRESULT result);
+
+    ComPtr<IOleObject> m_object;
+    ComPtr<Site> m_site;
+    ComPtr<EventSink> m_events;
+    ComPtr<IOleInPlaceObject> m_inPlace;
+    ComPtr<IOleInPlaceActiveObject> m_ownActiveObject;
+    ComPtr<IWebBrowser2> m_browser;
+    Connection m_propertySink;
+    Connection m_eventSink;
+    std::vector<std::uint8_t> m_controlData;
+    HWND m_window = nullptr;
+    bool m_tabStop = true;
+    bool m_active = false;
+};
