@@ -2,6 +2,7 @@
 
 #include "app/tapplication.h"
 #include "app/textheight.h"
+#include "core/keyboardorder.h"
 #include "core/language.h"
 #include "launcher/accessibleroles.h"
 #include "launcher/tbutton.h"
@@ -110,8 +111,6 @@ void TKorinplot::createControls(const std::vector<ControlSpec> &layout)
         }
         QWidget *control = createControl(row, parent);
         control->setObjectName(QLatin1String(row.name));
-        if (row.tabOrder >= 0)
-            setTabOrderOf(control, row.tabOrder);
         const auto *panel = qobject_cast<TPanel *>(control);
         m_dock.add(parentNode, row.align, scaleBounds(row.bounds, m_textHeight), panel ? panel->dockInset() : 0);
         m_controls.push_back(control);
@@ -142,6 +141,14 @@ QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
         const auto click = row.click;
         connect(button, &QPushButton::clicked, this,
                 [this, click] { Application->guarded(this, [this, click] { (this->*click)(); }); });
+        connect(button, &TButton::arrowKey, this, [this, button](bool forward) {
+            const int target = arrowTarget(m_layout, controlIndex(button), forward,
+                                           [this](int row) { return m_controls[row]->isVisibleTo(this); });
+            // Moved by key: the next control draws its focus frame even when
+            // this one got the focus from the mouse.
+            setAttribute(Qt::WA_KeyboardFocusChange);
+            m_controls[target]->setFocus(Qt::OtherFocusReason);
+        });
     }
     return control;
 }
@@ -183,25 +190,9 @@ void TKorinplot::bringToFront(QWidget *control)
 std::vector<QWidget *> TKorinplot::tabStops() const
 {
     std::vector<QWidget *> stops;
-    const auto walk = [this, &stops](const auto &self, const QWidget *container) -> void {
-        std::vector<QWidget *> children;
-        for (QObject *child : container->children()) {
-            auto *widget = qobject_cast<QWidget *>(child);
-            if (widget && controlIndex(widget) < static_cast<int>(m_controls.size()) && tabOrderOf(widget) >= 0)
-                children.push_back(widget);
-        }
-        std::stable_sort(children.begin(), children.end(),
-                         [](const QWidget *a, const QWidget *b) { return tabOrderOf(a) < tabOrderOf(b); });
-        for (QWidget *child : children) {
-            if (!child->isVisibleTo(this))
-                continue;
-            if (qobject_cast<TPanel *>(child))
-                self(self, child);
-            else
-                stops.push_back(child);
-        }
-    };
-    walk(walk, this);
+    const auto visible = [this](int row) { return m_controls[row]->isVisibleTo(this); };
+    for (const int row : tabWalk(m_layout, visible, [](int) { return true; }))
+        stops.push_back(m_controls[row]);
     return stops;
 }
 

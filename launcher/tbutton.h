@@ -2,8 +2,8 @@
 
 #include <QPushButton>
 
-// A push button that also takes Enter as a click and moves the focus among
-// its siblings with the arrow keys, in keyboard order, wrapping around.
+// A push button that also takes Enter as a click and hands the arrow keys
+// to its window, which moves the focus among the button's siblings.
 class TButton : public QPushButton
 {
     Q_OBJECT
@@ -11,14 +11,10 @@ class TButton : public QPushButton
 public:
     explicit TButton(QWidget *parent = nullptr);
 
+signals:
+    // Right and Down go forward, Left and Up back.
+    void arrowKey(bool forward);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    void focusSibling(bool forward);
 };
-
-// Keyboard order of a control within its container; controls without one
-// (the picture) are never focused.
-int tabOrderOf(const QWidget *control);
-void setTabOrderOf(QWidget *control, int tabOrder);
