@@ -1,11 +1,10 @@
 #include "windows/twebbrowser.h"
 
+#include "core/controldata.h"
 #include "core/exception.h"
 #include "windows/systemmessage.h"
 
 #include <olectl.h>
-
-#include <cstring>
 
 namespace {
 
@@ -14,34 +13,7 @@ namespace {
 constexpr CLSID kBrowserClass = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
 constexpr IID kBrowserEvents = {0x34A715A0, 0x6587, 0x11D0, {0x92, 0x4A, 0x00, 0x20, 0xAF, 0xC7, 0xAC, 0x4D}};
 
-constexpr int kDesignPixelsPerInch = 120;
 constexpr int kHimetricPerInch = 2540;
-constexpr std::size_t kControlDataSize = 156;
-constexpr std::size_t kShellLinkOffset = 76;
-// The Shell Link header's LinkCLSID, {00021401-0000-0000-C000-000000000046},
-// in its serialised byte order.
-constexpr std::uint8_t kShellLinkClass[16] = {0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                              0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
-
-void put32(std::vector<std::uint8_t> &data, std::size_t offset, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        data[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
-// The persisted state the control starts from: its extent, then an empty
-// Shell Link (header naming no target, then the terminal block), so that it
-// shows nothing until the first navigation.
-std::vector<std::uint8_t> controlData(int designWidth, int designHeight)
-{
-    std::vector<std::uint8_t> data(kControlDataSize);
-    put32(data, 0, 76);
-    put32(data, 4, MulDiv(designWidth, kHimetricPerInch, kDesignPixelsPerInch));
-    put32(data, 8, MulDiv(designHeight, kHimetricPerInch, kDesignPixelsPerInch));
-    put32(data, kShellLinkOffset, 0x4C);
-    std::memcpy(&data[kShellLinkOffset + 4], kShellLinkClass, sizeof kShellLinkClass);
-    return data;
-}
 
 std::u16string errorText(HRESULT code)
 {
@@ -101,6 +73,29 @@ bool ambientProperty(DISPID id, VARIANT &value)
     }
 }
 
+// Dispatch by number only: the control asks for no type information.
+class UntypedDispatch : public IDispatch
+{
+public:
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        if (!count)
+            return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override
+    {
+        if (info)
+            *info = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
+    {
+        return E_NOTIMPL;
+    }
+};
+
 } // namespace
 
 // The container side the control talks to: client site, in-place site and
@@ -109,7 +104,7 @@ bool ambientProperty(DISPID id, VARIANT &value)
 class TWebBrowser::Site final : public IOleClientSite,
                                 public IOleInPlaceSite,
                                 public IOleInPlaceFrame,
-                                public IDispatch,
+                                public UntypedDispatch,
                                 public IPropertyNotifySink
 {
 public:
@@ -236,23 +231,6 @@ public:
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
     // IDispatch: the ambient properties
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
-    {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override
-    {
-        if (info)
-            *info = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
-    {
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS *, VARIANT *result,
                                      EXCEPINFO *, UINT *) override
     {
@@ -276,7 +254,7 @@ private:
 
 // Takes every event of the control and handles none, so that new windows,
 // downloads and navigation errors follow the control's own defaults.
-class TWebBrowser::EventSink final : public IDispatch
+class TWebBrowser::EventSink final : public UntypedDispatch
 {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
@@ -300,23 +278,6 @@ public:
         return left;
     }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
-    {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo **info) override
-    {
-        if (info)
-            *info = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR *, UINT, LCID, DISPID *) override
-    {
-        return E_NOTIMPL;
-    }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
                                      UINT *) override
     {
@@ -330,7 +291,7 @@ private:
 };
 
 TWebBrowser::TWebBrowser(int designWidth, int designHeight)
-    : m_site(new Site), m_events(new EventSink), m_controlData(controlData(designWidth, designHeight))
+    : m_site(new Site), m_events(new EventSink), m_controlData(browserControlData(designWidth, designHeight))
 {
     const HRESULT result = CoCreateInstance(kBrowserClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                             __uuidof(IOleObject), m_object.putVoid());
