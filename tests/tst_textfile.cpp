@@ -41,6 +41,8 @@ private slots:
         QTest::newRow("shorter than a mark") << QByteArray("\xFF") << QByteArray("ISO-8859-1") << "ÿ";
         QTest::newRow("UTF-32 LE stops at its NUL") << QByteArray("\xFF\xFE\0\0a\0\0\0", 8) << QByteArray() << "";
         QTest::newRow("UTF-16 without mark") << QByteArray("a\0b\0", 4) << QByteArray("UTF-8") << "a";
+        QTest::newRow("UTF-8 beyond the BMP") << QByteArray("\xEF\xBB\xBF\xF0\x9F\x98\x80!") << QByteArray() << "\U0001F600!";
+        QTest::newRow("overlong and surrogate UTF-8") << QByteArray("\xEF\xBB\xBF\xC0\xAFx\xED\xA0\x80") << QByteArray() << "\uFFFD\uFFFDx\uFFFD\uFFFD\uFFFD";
         QTest::newRow("invalid UTF-8 keeps the rest") << QByteArray("\xEF\xBB\xBFok\xFFstill") << QByteArray() << "ok\uFFFDstill";
         QTest::newRow("GBK") << QByteArray("\xC4\xE3\xBA\xC3") << QByteArray("GBK") << "你好";
         QTest::newRow("undefined GBK byte") << QByteArray("a\xFF" "b") << QByteArray("GBK") << "a\uFFFDb";
