@@ -3,6 +3,7 @@
 #include "app/moduleaddress.h"
 #include "app/placement.h"
 #include "app/x11desktop.h"
+#include "core/caughterror.h"
 #include "core/errortext.h"
 #include "core/exception.h"
 #include "core/language.h"
@@ -17,8 +18,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <cxxabi.h>
-#include <typeinfo>
 #include <unistd.h>
 
 TApplication *Application = nullptr;
@@ -30,38 +29,9 @@ QLocale interfaceLocale(bool chinese)
 
 namespace {
 
-QString currentExceptionTypeName()
+QString caughtFatalText(const void *catchAddress)
 {
-    const std::type_info *type = abi::__cxa_current_exception_type();
-    if (!type)
-        return QStringLiteral("Exception");
-    int status = 0;
-    char *demangled = abi::__cxa_demangle(type->name(), nullptr, nullptr, &status);
-    const QString name = QString::fromLatin1(demangled ? demangled : type->name());
-    std::free(demangled);
-    return name;
-}
-
-// The fatal format for whatever is being handled; the error's own address
-// where it has one, else the code that caught it.
-QString fatalTextForCurrent(const void *fallbackAddress)
-{
-    FatalReport report;
-    const void *address = fallbackAddress;
-    std::u16string message;
-    try {
-        throw;
-    } catch (const Exception &error) {
-        address = error.address();
-        message = error.message();
-    } catch (const std::exception &error) {
-        message = QString::fromLocal8Bit(error.what()).toStdU16String();
-    } catch (...) {
-    }
-    report = locateAddress(address);
-    report.className = currentExceptionTypeName().toStdU16String();
-    report.message = message;
-    return QString::fromStdU16String(fatalText(report));
+    return QString::fromStdU16String(caughtFatalText(locateAddress, catchAddress));
 }
 
 } // namespace
@@ -196,7 +166,7 @@ void TApplication::HandleException(QObject *)
     } catch (const Exception &error) {
         ShowException(error);
     } catch (...) {
-        MessageBox(fatalTextForCurrent(__builtin_return_address(0)), m_title);
+        MessageBox(caughtFatalText(__builtin_return_address(0)), m_title);
     }
 }
 
@@ -219,7 +189,7 @@ int TApplication::ShowFatalException(std::exception_ptr error)
     try {
         std::rethrow_exception(error);
     } catch (...) {
-        text = fatalTextForCurrent(__builtin_return_address(0));
+        text = caughtFatalText(__builtin_return_address(0));
     }
     showFatalBox(text);
     return 1;

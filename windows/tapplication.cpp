@@ -1,5 +1,6 @@
 #include "windows/tapplication.h"
 
+#include "core/caughterror.h"
 #include "core/errortext.h"
 #include "core/exception.h"
 #include "core/title.h"
@@ -9,9 +10,6 @@
 #include <objbase.h>
 #include <ole2.h>
 
-#include <cxxabi.h>
-#include <cstdlib>
-#include <typeinfo>
 
 TApplication *Application = nullptr;
 
@@ -46,18 +44,6 @@ std::u16string fileName(const std::u16string &path)
     return slash == std::u16string::npos ? path : path.substr(slash + 1);
 }
 
-std::u16string currentExceptionTypeName()
-{
-    const std::type_info *type = abi::__cxa_current_exception_type();
-    if (!type)
-        return u"Exception";
-    int status = 0;
-    char *demangled = abi::__cxa_demangle(type->name(), nullptr, nullptr, &status);
-    const std::string name = demangled ? demangled : type->name();
-    std::free(demangled);
-    return {name.begin(), name.end()};
-}
-
 // The module holding a code address and the offset into it; an address
 // outside every module is shown less 4096 against the program.
 FatalReport locateAddress(const void *address)
@@ -73,30 +59,6 @@ FatalReport locateAddress(const void *address)
         report.offset = reinterpret_cast<std::uintptr_t>(address) - 4096;
     }
     return report;
-}
-
-// The fatal format for whatever is being handled; the error's own address
-// where it has one, else the code that caught it.
-std::u16string fatalTextForCurrent(const void *fallbackAddress)
-{
-    const void *address = fallbackAddress;
-    std::u16string className = currentExceptionTypeName();
-    std::u16string message;
-    try {
-        throw;
-    } catch (const Exception &error) {
-        address = error.address();
-        className = error.className();
-        message = error.message();
-    } catch (const std::exception &error) {
-        const std::string what = error.what();
-        message.assign(what.begin(), what.end());
-    } catch (...) {
-    }
-    FatalReport report = locateAddress(address);
-    report.className = className;
-    report.message = message;
-    return fatalText(report);
 }
 
 LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -224,7 +186,7 @@ void TApplication::HandleException()
     } catch (const Exception &error) {
         ShowException(error);
     } catch (...) {
-        MessageBox(fatalTextForCurrent(__builtin_return_address(0)), m_title);
+        MessageBox(caughtFatalText(locateAddress, __builtin_return_address(0)), m_title);
     }
 }
 
@@ -251,7 +213,7 @@ int TApplication::ShowFatalException(std::exception_ptr error)
     try {
         std::rethrow_exception(error);
     } catch (...) {
-        text = fatalTextForCurrent(__builtin_return_address(0));
+        text = caughtFatalText(locateAddress, __builtin_return_address(0));
     }
     const std::u16string caption = std::u16string(kFatalCaption).substr(0, kFatalCaptionLimit);
     ::MessageBoxW(nullptr, wide(text), wide(caption), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
