@@ -332,3 +332,116 @@ start_accessibility_bus() {
 accessible_tree() {
     /usr/bin/python3 "$HERE/accessible_tree.py" "$@"
 }
+
+# --- The Windows program under Wine (tests/program/test_windows.sh) ---
+# Sourced there with build-windows/korinview.exe in $1 and build-windows in
+# $2, whose CMakeCache.txt `configured` then reads. The inspector
+# (tests/tools/wininspect.cpp) is cross-built beside the program.
+
+WININSPECT=$BUILD/wininspect.exe
+
+# start_wine: a private 32-bit Wine prefix under $SCRATCH, booted without a
+# question. mscoree and mshtml stay out of the boot, so neither the .NET nor
+# the HTML engine installer asks anything; mshtml thereby stays unregistered,
+# and the browser control still fetches each address it is given (the
+# loopback server sees the request) but finds no viewer for the answer, so
+# it never loads mshtml, whose missing engine would raise the installer at
+# run time. The menu builder would write desktop entries outside the prefix.
+# Web requests go through the loopback server as a proxy (or a dead port
+# when none runs), so nothing reaches past 127.0.0.1. Call it after
+# start_loopback_server.
+start_wine() {
+    export WINEPREFIX=$SCRATCH/wine WINEARCH=win32 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+    record_browser
+    trap 'stop_wine; cleanup' EXIT
+    timeout 120 env "${WINE_DESKTOP_ENV[@]}" wineboot -i >>"$SCRATCH/wine.log" 2>&1 ||
+        fail "the Wine prefix did not boot: $(tail -n 5 "$SCRATCH/wine.log")"
+    cat >"$SCRATCH/wine-settings.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings]
+"ProxyEnable"=dword:00000001
+"ProxyServer"="127.0.0.1:${LOOPBACK_PORT:-9}"
+REG
+    timeout 60 wine regedit /S "$(winepath -w "$SCRATCH/wine-settings.reg" 2>/dev/null)" >>"$SCRATCH/wine.log" 2>&1 ||
+        fail "the Wine proxy settings were refused"
+}
+
+# stop_wine: ends every process of the private prefix and its wineserver.
+stop_wine() {
+    [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]] || return 0
+    timeout 20 wineserver -k 2>/dev/null || true
+    timeout 20 wineserver -w 2>/dev/null || true
+}
+
+# The desktop as start_launcher gives it: no session, private XDG
+# directories, $BROWSER the recording script. Wine's shell hands an http
+# address to winebrowser, which runs xdg-open, which falls back to $BROWSER.
+WINE_DESKTOP_ENV=(
+    -u DBUS_SESSION_BUS_ADDRESS -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID
+    -u MATE_DESKTOP_SESSION_ID -u DESKTOP_SESSION
+    -u http_proxy -u https_proxy -u all_proxy -u no_proxy
+    -u HTTP_PROXY -u HTTPS_PROXY -u ALL_PROXY -u NO_PROXY
+    XDG_CURRENT_DESKTOP=X-Generic
+    XDG_CONFIG_HOME="$SCRATCH/xdg/config" XDG_CONFIG_DIRS="$SCRATCH/xdg/etc"
+    XDG_DATA_HOME="$SCRATCH/xdg/data" XDG_DATA_DIRS="$SCRATCH/xdg/share"
+    XDG_CACHE_HOME="$SCRATCH/xdg/cache" XDG_RUNTIME_DIR="$SCRATCH/xdg/runtime"
+    BROWSER="$SCRATCH/browser" DEFAULT_BROWSER="$SCRATCH/browser"
+)
+
+# start_wine_launcher VAR [DIR [NAME=VALUE...]]: starts the Windows program
+# under Wine in DIR (the scratch directory by default) with the given extra
+# environment (LC_ALL=zh_CN.UTF-8 chooses Chinese); the pid of its wine
+# process, which ends with the program's exit status, goes to VAR.
+start_wine_launcher() {
+    local var=$1 dir=${2:-$SCRATCH}
+    shift $(($# < 2 ? $# : 2))
+    (
+        cd "$dir"
+        exec env "${WINE_DESKTOP_ENV[@]}" "$@" wine "$KORINVIEW" >>"$SCRATCH/launcher.log" 2>&1
+    ) &
+    PIDS+=($!)
+    printf -v "$var" '%s' "$!"
+}
+
+# wininspect ARGUMENT...: runs the inspector in the prefix (windows, tree
+# [HWND], click 0xHWND|TEXT [HWND], close [HWND], boxes) and prints its lines.
+wininspect() {
+    LC_ALL=C.UTF-8 timeout 60 wine "$WININSPECT" "$@" 2>>"$SCRATCH/wine.log"
+}
+
+# wine_windows: the visible top-level windows captioned "Korinview".
+wine_windows() {
+    wininspect windows | awk '$1 == "window" && $6 == 1 { print $2 }'
+}
+
+# wine_wait_window PID [KNOWN...]: prints the first visible launcher window
+# that is not among KNOWN, once it shows; fails if PID ends first.
+wine_wait_window() {
+    local pid=$1 deadline=$((SECONDS + 90)) id known
+    shift
+    for (( ; ; )); do
+        for id in $(wine_windows); do
+            for known in "$@"; do [[ $id == "$known" ]] && continue 2; done
+            echo "$id"
+            return 0
+        done
+        kill -0 "$pid" 2>/dev/null || wine_fail "process $pid ended before its window showed"
+        ((SECONDS < deadline)) || wine_fail "the window of process $pid did not show"
+        sleep 0.5
+    done
+}
+
+# wine_wait_exit PID [SECONDS]: waits for the wine process to end; the
+# program's exit status goes to STATUS.
+wine_wait_exit() {
+    wait_exit "$1" "${2:-30}"
+}
+
+# wine_fail MESSAGE: fail, with every window Wine shows (an error box, say).
+wine_fail() {
+    echo "--- windows on the Wine desktop" >&2
+    wininspect boxes >&2 || true
+    fail "$@"
+}

@@ -1,0 +1,188 @@
+# The Windows program under Wine, on a private X server with openbox and the
+# loopback server: its scaled size, the groups' colours, the pictures and
+# the video page asked for, the twelve install buttons and four links
+# reaching the browser, CN and EN, the language from LC_ALL, a readme in the
+# ANSI code page, a second copy's own window, and status 0 on close.
+# Arguments: build-windows/korinview.exe and build-windows.
+source "$(dirname "$0")/lib.sh"
+[[ -f $WININSPECT ]] || fail "no $WININSPECT: build with scripts/build-windows"
+start_xserver
+start_window_manager
+start_loopback_server
+start_wine
+
+site=$(configured KORINVIEW_SITE)
+email=$(configured KORINVIEW_SUPPORT_EMAIL)
+
+# child_line WINDOW TEXT: the inspector's line for the child captioned TEXT.
+child_line() {
+    wininspect tree "$1" | awk -v text="$2" '$1 == "child" && substr($0, index($0, " text ") + 6) == text' | head -n 1
+}
+
+child_field() { # WINDOW TEXT FIELD-NAME: the value after FIELD-NAME
+    child_line "$1" "$2" | awk -v name="$3" '{ for (i = 1; i < NF; i++) if ($i == name) { print $(i + 1); exit } }'
+}
+
+visible() { # WINDOW TEXT: 1 or 0
+    child_field "$1" "$2" visible
+}
+
+# The memo is the one edit control; its text comes escaped, less a final line break.
+memo_text() {
+    local text
+    text=$(wininspect tree "$1" | awk '$1 == "child" && $6 == "Edit" { print substr($0, index($0, " text ") + 6); exit }')
+    echo "${text%\\r\\n}"
+}
+
+# click_and_expect WINDOW CAPTION ADDRESS: the button hands exactly ADDRESS
+# to the browser. Wine's winebrowser passes an address on in its canonical
+# form, which gives a bare host the path "/".
+click_and_expect() {
+    local before got expected=$3
+    before=$(opened_count)
+    wininspect click "$2" "$1" >/dev/null || wine_fail "no button \"$2\""
+    wait_opened $((before + 1)) 20
+    got=$(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null)
+    [[ $expected =~ ^https?://[^/]+$ ]] && expected+=/
+    [[ $got == "$expected" ]] || wine_fail "\"$2\" opened \"$got\", not \"$expected\""
+}
+
+# requested_from PATH HOST: answers to PATH asked for at HOST (a proxy's
+# request line may name the default port).
+requested_from() {
+    awk -v path="$1" -v host="$2" '$3 == path && ($4 == host || $4 == host ":80") { n++ } END { print n + 0 }' \
+        "$LOOPBACK_LOG"
+}
+
+# Chinese, started where a readme in code page 936 replaces the built-in lines.
+mkdir -p "$SCRATCH/readme"
+printf '\xbf\xc2\xc1\xd8\xbc\xa4\xb9\xe2\r\n\xb5\xda\xb6\xfe\xd0\xd0 GBK\r\n' >"$SCRATCH/readme/readme.txt"
+start_wine_launcher chinese "$SCRATCH/readme" LC_ALL=zh_CN.UTF-8
+zh=$(wine_wait_window "$chinese")
+wait_requested /soft/images/1.jpg 1 60
+wait_requested /soft/images/2.jpg 1 60
+[[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site"
+
+# N, the measured height of "0", from Button8 (design 6, 6, 537 x 41 in
+# Panel5, which lies inside 1 + 3 unscaled bevel pixels below the toolbar).
+read -r left top width height < <(child_line "$zh" "安装Korinplot全功能国际版" |
+    awk '{ for (i = 1; i < NF; i++) if ($i == "rect") { print $(i + 1), $(i + 2), $(i + 3), $(i + 4); exit } }')
+[[ -n ${height:-} ]] || wine_fail "no Button8 with its Chinese caption"
+n=""
+for candidate in $(seq 10 60); do
+    if (($(muldiv 543 "$candidate" 23) - $(muldiv 6 "$candidate" 23) == width &&
+        $(muldiv 47 "$candidate" 23) - $(muldiv 6 "$candidate" 23) == height)); then
+        n=$candidate
+        break
+    fi
+done
+[[ -n $n ]] || wine_fail "Button8 is $width x $height, no scaled design size"
+m() { muldiv "$1" "$n" 23; }
+[[ $left == $((4 + $(m 6))) && $top == $(($(m 52) + 4 + $(m 6))) ]] ||
+    wine_fail "Button8 at $left, $top with N = $n"
+read -r client_width client_height origin_x origin_y < <(wininspect windows | awk -v id="$zh" '$2 == id { print $8, $9, $16, $17 }')
+[[ "$client_width x $client_height" == "$(m 1029) x $(m 735)" ]] ||
+    wine_fail "client $client_width x $client_height, not $(m 1029) x $(m 735) for N = $n"
+
+# The four groups in their colours, sampled just inside each panel's bevel
+# at its top-left and bottom-right, where no button lies.
+shot=$SCRATCH/screen.png
+import -window root "$shot"
+pixel() { # X Y in the client area
+    convert "$shot" -crop "1x1+$((origin_x + $1))+$((origin_y + $2))" -depth 8 txt:- 2>/dev/null |
+        sed -n 's/^0,0: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+group_top=$(($(m 52) + 4))
+group_width=$(($(m 560) - $(m 1) - 6))
+group_bottom=$((client_height - 4))
+declare -A colour=([5]=128,0,128 [12]=0,0,255 [7]=72,176,181 [8]=177,251,23)
+declare -A from=([5]=3 [12]=304 [7]=403 [8]=582) to=([5]=304 [12]=403 [7]=582)
+for group in 5 12 7 8; do
+    y=$((group_top + $(m "${from[$group]}") - $(m 3)))
+    if [[ -n ${to[$group]:-} ]]; then
+        bottom=$((group_top + $(m "${to[$group]}") - $(m 3)))
+    else
+        bottom=$group_bottom
+    fi
+    for point in "$((4 + 3)) $((y + 3))" "$((4 + group_width - 4)) $((bottom - 4))"; do
+        # shellcheck disable=SC2086
+        got=$(pixel $point)
+        [[ $got == "${colour[$group]}" ]] || wine_fail "Panel$group at ($point) is $got, not ${colour[$group]}"
+    done
+done
+
+for caption in 软件安装 下载资源 视频教程 "柯霖软件QQ群号:527418306" 安装Korinplot中文版 安装Korinplot精简版; do
+    [[ $(visible "$zh" "$caption") == 1 ]] || wine_fail "no visible \"$caption\" in Chinese"
+done
+[[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo from readme.txt: $(memo_text "$zh")"
+
+# Button8 with the mouse, at its centre on the screen; the others by message.
+xdotool mousemove $((origin_x + left + width / 2)) $((origin_y + top + height / 2)) click 1
+wait_opened 1 20
+[[ $(head -n 1 "$OPENED" 2>/dev/null) == "$site/soft/Korinplot/Korinplot.exe" ]] ||
+    wine_fail "a click on Button8 opened $(cat "$OPENED" 2>/dev/null)"
+while read -r caption path; do
+    click_and_expect "$zh" "$caption" "$site$path"
+done <<'CATALOGUE'
+安装KorinplotX新英文版 /soft/Korinplot/KorinplotX.exe
+安装Korinplot中文版 /soft/Korinplot/Korinplot_cn.exe
+安装Korinplot精简版 /soft/Korinplot/Korinplot_lite.exe
+安装Korinplot5.20左上原点国际版 /soft/Korinplot5.20/Korinplot_left.exe
+安装Korinplot5.20右上原点国际版 /soft/Korinplot5.20/Korinplot_right.exe
+安装3.40中文版A型板左上原点标准版A11 /soft/soft340/setupA_left_std.exe
+安装3.40中文版A型板右上原点标准版A21 /soft/soft340/setupA_right_std.exe
+安装3.40中文版A型板左上原点精简版A12 /soft/soft340/setupA_left_lite.exe
+安装3.40中文版A型板右上原点精简版A22 /soft/soft340/setupA_right_lite.exe
+安装3.40中文版B型板左上原点精简版B12 /soft/soft340/setupB_left_lite.exe
+安装3.40中文版B型板右上原点精简版B22 /soft/soft340/setupB_right_lite.exe
+CATALOGUE
+click_and_expect "$zh" "$(configured KORINVIEW_SITE_CAPTION)" "$site"
+click_and_expect "$zh" "$(configured KORINVIEW_PRODUCT_CAPTION)" "$(configured KORINVIEW_PRODUCT_SITE)"
+click_and_expect "$zh" 下载资源 "$(configured KORINVIEW_SHARE_SITE)/share/home?uk=$(configured KORINVIEW_SHARE_KEY)"
+click_and_expect "$zh" "柯霖软件QQ群号:527418306" \
+    "$(configured KORINVIEW_GROUP_SITE)/wpa/qunwpa?idkey=$(configured KORINVIEW_GROUP_KEY)"
+
+video=$(configured KORINVIEW_VIDEO_SITE)
+wininspect click 视频教程 "$zh" >/dev/null
+wait_requested /search_video/q_Korinplot 1 30
+[[ $(requested_from /search_video/q_Korinplot "${video#http://}") == 1 ]] || wine_fail "the video page was not asked of $video"
+
+# EN hides the Chinese-only rows and groups and asks for the pictures again;
+# CN shows them and asks once more.
+english_lines="Install include:\\r\\nKorinplot\\r\\n  Can import DWG/DXF\\r\\nKorinbeam Coreldraw tool\\r\\n  Support CDR 12/x4/x5/x6/x7\\r\\n----------------------------\\r\\nEmail:$email"
+wininspect click EN "$zh" >/dev/null
+wait_requested /soft/images/1.jpg 2 30
+wait_requested /soft/images/2.jpg 2 30
+for caption in 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12; do
+    [[ $(visible "$zh" "$caption") == 0 ]] || wine_fail "\"$caption\" still shows in English"
+done
+for caption in Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
+    "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"; do
+    [[ $(visible "$zh" "$caption") == 1 ]] || wine_fail "no visible \"$caption\" after EN"
+done
+[[ $(memo_text "$zh") == "$english_lines" ]] || wine_fail "memo after EN: $(memo_text "$zh")"
+wininspect click CN "$zh" >/dev/null
+wait_requested /soft/images/1.jpg 3 30
+wait_requested /soft/images/2.jpg 3 30
+for caption in 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12; do
+    [[ $(visible "$zh" "$caption") == 1 ]] || wine_fail "\"$caption\" hidden after CN"
+done
+[[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo after CN: $(memo_text "$zh")"
+
+# A second copy, in English from LC_ALL (readme.txt is the Chinese file),
+# opens its own window; closing it leaves the first one running.
+start_wine_launcher english "$SCRATCH/readme" LC_ALL=en_US.UTF-8
+en=$(wine_wait_window "$english" "$zh")
+[[ $(visible "$en" "Install Korinplot(All function)") == 1 ]] || wine_fail "the English copy shows no English caption"
+[[ $(visible "$en" 安装Korinplot中文版) == 0 ]] || wine_fail "the English copy shows a Chinese-only button"
+[[ $(memo_text "$en") == "$english_lines" ]] || wine_fail "English memo: $(memo_text "$en")"
+wininspect close "$en" >/dev/null
+wine_wait_exit "$english"
+[[ $STATUS == 0 ]] || wine_fail "the English copy ended with status $STATUS"
+kill -0 "$chinese" 2>/dev/null || wine_fail "closing the second copy ended the first"
+[[ -z $(wininspect boxes | awk '$1 == "box" && $6 == "#32770"') ]] || wine_fail "a dialog is open"
+
+wininspect close "$zh" >/dev/null
+wine_wait_exit "$chinese"
+[[ $STATUS == 0 ]] || wine_fail "ended with status $STATUS"
+echo "1 passed, 0 failed"
