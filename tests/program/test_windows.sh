@@ -2,7 +2,8 @@
 # loopback server: its scaled size, the groups' colours, the pictures and
 # the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
-# ANSI code page, a second copy's own window, and status 0 on close.
+# ANSI code page, the keyboard's walk, the error box, a second copy's own
+# window, and status 0 on close.
 # Arguments: build-windows/korinview.exe and build-windows.
 source "$(dirname "$0")/lib.sh"
 [[ -f $WININSPECT ]] || fail "no $WININSPECT: build with scripts/build-windows"
@@ -116,10 +117,39 @@ for caption in 软件安装 下载资源 视频教程 "柯霖软件QQ群号:5274
 done
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo from readme.txt: $(memo_text "$zh")"
 
+# The keyboard: on activation the main view has the focus, Tab walks the
+# toolbar from the back button, Shift+Tab and the arrow keys go back and
+# among siblings, and Enter clicks the focused button.
+focused() { wininspect focus "$zh" | sed -n 's/^focus 0x[0-9a-f]* class .* text //p'; }
+press() { # KEY TEXT: after KEY the control captioned TEXT has the focus
+    xdotool key "$1"
+    local deadline=$((SECONDS + 10))
+    until [[ $(focused) == "$2" ]]; do
+        ((SECONDS < deadline)) || wine_fail "after $1 the focus is on \"$(focused)\", not \"$2\""
+        sleep 0.1
+    done
+}
+xdotool windowactivate --sync "$(xdotool search --name '^Korinview$' | head -n 1)" >/dev/null 2>&1 || true
+[[ $(focused) == "Shell Embedding" ]] || wine_fail "the first focus is on \"$(focused)\", not the main view"
+site_caption=$(configured KORINVIEW_SITE_CAPTION)
+product_caption=$(configured KORINVIEW_PRODUCT_CAPTION)
+for caption in "<" R 软件安装 CN EN "$site_caption" "$product_caption" 下载资源; do
+    press Tab "$caption"
+done
+press shift+Tab "$product_caption"
+press Left "$site_caption"
+press Right "$product_caption"
+before=$(opened_count)
+xdotool key Return
+wait_opened $((before + 1)) 20
+[[ $(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null) == "$(configured KORINVIEW_PRODUCT_SITE)/" ]] ||
+    wine_fail "Enter on \"$product_caption\" opened \"$(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null)\""
+
 # Button8 with the mouse, at its centre on the screen; the others by message.
+before=$(opened_count)
 xdotool mousemove $((origin_x + left + width / 2)) $((origin_y + top + height / 2)) click 1
-wait_opened 1 20
-[[ $(head -n 1 "$OPENED" 2>/dev/null) == "$site/soft/Korinplot/Korinplot.exe" ]] ||
+wait_opened $((before + 1)) 20
+[[ $(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null) == "$site/soft/Korinplot/Korinplot.exe" ]] ||
     wine_fail "a click on Button8 opened $(cat "$OPENED" 2>/dev/null)"
 while read -r caption path; do
     click_and_expect "$zh" "$caption" "$site$path"
@@ -141,6 +171,26 @@ click_and_expect "$zh" "$(configured KORINVIEW_PRODUCT_CAPTION)" "$(configured K
 click_and_expect "$zh" 下载资源 "$(configured KORINVIEW_SHARE_SITE)/share/home?uk=$(configured KORINVIEW_SHARE_KEY)"
 click_and_expect "$zh" "柯霖软件QQ群号:527418306" \
     "$(configured KORINVIEW_GROUP_SITE)/wpa/qunwpa?idkey=$(configured KORINVIEW_GROUP_KEY)"
+
+# Back with no earlier page: the browser control refuses, the error box shows
+# the system's text with the full-stop rule, captioned with the title, and
+# after OK the window goes on.
+wininspect click "<" "$zh" >/dev/null
+deadline=$((SECONDS + 20))
+until box=$(wininspect boxes | awk '$1 == "box" && $6 == "#32770" { print $2; exit }') && [[ -n $box ]]; do
+    ((SECONDS < deadline)) || wine_fail "no error box after <"
+    sleep 0.1
+done
+[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $1 == "box" { print $8 }') == korinview ]] ||
+    wine_fail "the error box's caption is not the title"
+[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $1 == "boxtext" && $4 == "Static"') == *. ]] ||
+    wine_fail "the error box's text has no full stop"
+wininspect click 确定 "$box" >/dev/null
+deadline=$((SECONDS + 10))
+while wininspect boxes | grep -q "^box $box "; do
+    ((SECONDS < deadline)) || wine_fail "the error box stays after OK"
+    sleep 0.1
+done
 
 video=$(configured KORINVIEW_VIDEO_SITE)
 wininspect click 视频教程 "$zh" >/dev/null

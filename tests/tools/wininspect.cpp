@@ -7,6 +7,7 @@
 //   wininspect click TARGET     BM_CLICK to a child given as 0xHWND or by its text
 //   wininspect close [HWND]     WM_CLOSE to the top-level window
 //   wininspect boxes            every visible top-level window with its texts
+//   wininspect focus [HWND]     the window that holds the keyboard focus in its thread
 //
 // Messages are posted, not sent, so a handler that opens a modal box never
 // holds this program up.
@@ -251,6 +252,20 @@ int listBoxes()
     return 0;
 }
 
+int focus(int argc, wchar_t **argv)
+{
+    HWND top = chosenWindow(argc, argv, 2);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!top || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus) {
+        print("no focus");
+        return 1;
+    }
+    print("focus " + hex(info.hwndFocus) + " class " + className(info.hwndFocus) + " text " +
+          escaped(windowText(info.hwndFocus)));
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -273,6 +288,8 @@ int wmain(int argc, wchar_t **argv)
         return close(argc, argv);
     if (command == L"boxes")
         return listBoxes();
-    print("usage: wininspect windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes");
+    if (command == L"focus")
+        return focus(argc, argv);
+    print("usage: wininspect windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND]");
     return 2;
 }
