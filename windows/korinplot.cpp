@@ -76,13 +76,25 @@ TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m
         m_dock.add(parentNode, spec.align, scaleBounds(spec.bounds, m_textHeight),
                    spec.kind == ControlKind::Panel ? dockInset(spec.bevels) : 0);
     }
-    createWindow();
-    createControls();
+    try {
+        createWindow();
+        createControls();
+    } catch (...) {
+        // A form that fails to build leaves no window behind that would
+        // still call into it.
+        release();
+        throw;
+    }
     m_dock.enableDocking();
     applyDocking();
 }
 
 TKorinplot::~TKorinplot()
+{
+    release();
+}
+
+void TKorinplot::release()
 {
     // The views close their controls while the windows they live in exist.
     for (Control &control : m_controls)
@@ -90,10 +102,13 @@ TKorinplot::~TKorinplot()
     if (m_window) {
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
+        m_window = nullptr;
     }
     m_controls.clear();
-    if (m_font)
+    if (m_font) {
         DeleteObject(m_font);
+        m_font = nullptr;
+    }
 }
 
 void TKorinplot::createWindow()

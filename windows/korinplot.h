@@ -60,6 +60,7 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createWindow();
     void createControls();
+    void release();
     void createControl(int row);
     void applyDocking();
     int row(const char *name) const;

@@ -3,7 +3,7 @@
 # the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
-# window, and status 0 on close.
+# window, status 0 on close and 1 after a fatal start.
 # Arguments: build-windows/korinview.exe and build-windows.
 source "$(dirname "$0")/lib.sh"
 [[ -f $WININSPECT ]] || fail "no $WININSPECT: build with scripts/build-windows"
@@ -231,6 +231,22 @@ wine_wait_exit "$english"
 [[ $STATUS == 0 ]] || wine_fail "the English copy ended with status $STATUS"
 kill -0 "$chinese" 2>/dev/null || wine_fail "closing the second copy ended the first"
 [[ -z $(wininspect boxes | awk '$1 == "box" && $6 == "#32770"') ]] || wine_fail "a dialog is open"
+
+# A web view whose browser control cannot be created (its library switched
+# off) ends start-up: the fatal report, then status 1.
+start_wine_launcher broken "$SCRATCH" LC_ALL=en_US.UTF-8 "WINEDLLOVERRIDES=mshtml=;ieframe="
+deadline=$((SECONDS + 60))
+until box=$(wininspect boxes | awk '$1 == "box" && $8 == "Application" { print $2; exit }') && [[ -n $box ]]; do
+    ((SECONDS < deadline)) || wine_fail "no fatal report without the browser control"
+    sleep 0.2
+done
+[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $1 == "box"') == *"caption Application Error" ]] ||
+    wine_fail "the fatal report's caption is not \"Application Error\""
+[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $4 == "Static"') == *"text Exception EOleSysError in module korinview.exe at "* ]] ||
+    wine_fail "fatal report: $(wininspect boxes | awk -v box="$box" '$2 == box')"
+wininspect click OK "$box" >/dev/null
+wine_wait_exit "$broken"
+[[ $STATUS == 1 ]] || wine_fail "the fatal start ended with status $STATUS, not 1"
 
 wininspect close "$zh" >/dev/null
 wine_wait_exit "$chinese"
