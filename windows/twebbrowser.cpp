@@ -96,16 +96,35 @@ public:
     }
 };
 
+// The reference count of an object of ours that the control holds; it starts
+// with the one reference its maker takes.
+template <class... Interfaces>
+class ComObject : public Interfaces...
+{
+public:
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+
+protected:
+    virtual ~ComObject() = default;
+
+private:
+    ULONG m_references = 1;
+};
+
 } // namespace
 
 // The container side the control talks to: client site, in-place site and
 // frame, ambient properties and property-change notifications. The frame has
 // no menus, tool space or status bar to share.
-class TWebBrowser::Site final : public IOleClientSite,
-                                public IOleInPlaceSite,
-                                public IOleInPlaceFrame,
-                                public UntypedDispatch,
-                                public IPropertyNotifySink
+class TWebBrowser::Site final : public ComObject<IOleClientSite, IOleInPlaceSite, IOleInPlaceFrame,
+                                                 UntypedDispatch, IPropertyNotifySink>
 {
 public:
     void place(HWND parent, const RECT &bounds)
@@ -137,14 +156,6 @@ public:
         }
         AddRef();
         return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
     }
 
     // IOleClientSite
@@ -244,9 +255,8 @@ public:
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 
 private:
-    ~Site() = default;
+    ~Site() override = default;
 
-    ULONG m_references = 1;
     HWND m_parent = nullptr;
     RECT m_bounds = {};
     ComPtr<IOleInPlaceActiveObject> m_activeObject;
@@ -254,7 +264,7 @@ private:
 
 // Takes every event of the control and handles none, so that new windows,
 // downloads and navigation errors follow the control's own defaults.
-class TWebBrowser::EventSink final : public UntypedDispatch
+class TWebBrowser::EventSink final : public ComObject<UntypedDispatch>
 {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
@@ -269,14 +279,6 @@ public:
         *object = nullptr;
         return E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
                                      UINT *) override
@@ -285,9 +287,8 @@ public:
     }
 
 private:
-    ~EventSink() = default;
+    ~EventSink() override = default;
 
-    ULONG m_references = 1;
 };
 
 TWebBrowser::TWebBrowser(int designWidth, int designHeight)

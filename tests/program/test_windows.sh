@@ -28,6 +28,14 @@ visible() { # WINDOW TEXT: 1 or 0
     child_field "$1" "$2" visible
 }
 
+expect_visible() { # 0|1 WINDOW CAPTION...: each captioned control is hidden (0) or shown (1)
+    local state=$1 window=$2 caption
+    shift 2
+    for caption in "$@"; do
+        [[ $(visible "$window" "$caption") == "$state" ]] || wine_fail "\"$caption\" is not $( ((state)) && echo shown || echo hidden)"
+    done
+}
+
 # The memo is the one edit control; its text comes escaped, less a final line break.
 memo_text() {
     local text
@@ -112,9 +120,7 @@ for group in 5 12 7 8; do
     done
 done
 
-for caption in 软件安装 下载资源 视频教程 "柯霖软件QQ群号:527418306" 安装Korinplot中文版 安装Korinplot精简版; do
-    [[ $(visible "$zh" "$caption") == 1 ]] || wine_fail "no visible \"$caption\" in Chinese"
-done
+expect_visible 1 "$zh" 软件安装 下载资源 视频教程 "柯霖软件QQ群号:527418306" 安装Korinplot中文版 安装Korinplot精简版
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo from readme.txt: $(memo_text "$zh")"
 
 # The keyboard: on activation the main view has the focus, Tab walks the
@@ -203,20 +209,14 @@ english_lines="Install include:\\r\\nKorinplot\\r\\n  Can import DWG/DXF\\r\\nKo
 wininspect click EN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 2 30
 wait_requested /soft/images/2.jpg 2 30
-for caption in 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12; do
-    [[ $(visible "$zh" "$caption") == 0 ]] || wine_fail "\"$caption\" still shows in English"
-done
-for caption in Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
-    "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"; do
-    [[ $(visible "$zh" "$caption") == 1 ]] || wine_fail "no visible \"$caption\" after EN"
-done
+expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
+expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
+    "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
 [[ $(memo_text "$zh") == "$english_lines" ]] || wine_fail "memo after EN: $(memo_text "$zh")"
 wininspect click CN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 3 30
 wait_requested /soft/images/2.jpg 3 30
-for caption in 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12; do
-    [[ $(visible "$zh" "$caption") == 1 ]] || wine_fail "\"$caption\" hidden after CN"
-done
+expect_visible 1 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo after CN: $(memo_text "$zh")"
 
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
