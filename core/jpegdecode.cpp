@@ -62,20 +62,31 @@ bool readRows(Decoder &decoder, std::uint8_t *bits, std::size_t stride)
 
 } // namespace
 
-std::optional<RgbPicture> decodeJpeg(std::span<const std::uint8_t> data, std::size_t rowAlignment)
+bool decodeJpeg(std::span<const std::uint8_t> data, const PictureRows &rows)
 {
     if (data.empty())
-        return std::nullopt;
+        return false;
     Decoder decoder;
     if (!startDecoding(decoder, data))
-        return std::nullopt;
+        return false;
+    std::size_t stride = 0;
+    std::uint8_t *bits = rows(static_cast<int>(decoder.info.output_width),
+                              static_cast<int>(decoder.info.output_height), stride);
+    return bits && readRows(decoder, bits, stride);
+}
+
+std::optional<RgbPicture> decodeJpeg(std::span<const std::uint8_t> data, std::size_t rowAlignment)
+{
     RgbPicture picture;
-    picture.width = static_cast<int>(decoder.info.output_width);
-    picture.height = static_cast<int>(decoder.info.output_height);
-    const std::size_t row = std::size_t(picture.width) * 3;
-    picture.stride = (row + rowAlignment - 1) / rowAlignment * rowAlignment;
-    picture.pixels.resize(picture.stride * std::size_t(picture.height));
-    if (!readRows(decoder, picture.pixels.data(), picture.stride))
+    const bool decoded = decodeJpeg(data, [&](int width, int height, std::size_t &stride) {
+        picture.width = width;
+        picture.height = height;
+        const std::size_t row = std::size_t(width) * 3;
+        picture.stride = stride = (row + rowAlignment - 1) / rowAlignment * rowAlignment;
+        picture.pixels.resize(picture.stride * std::size_t(height));
+        return picture.pixels.data();
+    });
+    if (!decoded)
         return std::nullopt;
     return picture;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,8 +16,16 @@ struct RgbPicture
     std::vector<std::uint8_t> pixels;
 };
 
+// Where the decoded rows go, once the picture's size is known: the first
+// row's address and, through `stride`, the distance between rows; null
+// gives up.
+using PictureRows = std::function<std::uint8_t *(int width, int height, std::size_t &stride)>;
+
 // Decodes a JPEG held in memory with libjpeg, at full size, into 24-bit
-// colour; rows are padded to `rowAlignment` bytes. A damaged or unsupported
-// picture, or one that libjpeg only decodes with warnings (such as missing
-// data it would fill with grey), gives nothing.
+// colour, red first. A damaged or unsupported picture, or one that libjpeg
+// only decodes with warnings (such as missing data it would fill with grey),
+// gives false; the rows may then hold part of it.
+bool decodeJpeg(std::span<const std::uint8_t> data, const PictureRows &rows);
+
+// The same into a picture of its own, rows padded to `rowAlignment` bytes.
 std::optional<RgbPicture> decodeJpeg(std::span<const std::uint8_t> data, std::size_t rowAlignment = 1);

@@ -4,13 +4,17 @@
 
 QImage decodeJpeg(const QByteArray &data)
 {
-    const auto picture = decodeJpeg(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
+    // Straight into the image's own rows: a second buffer would cost more
+    // than the decoding.
+    QImage image;
+    const bool decoded = decodeJpeg(std::span(reinterpret_cast<const std::uint8_t *>(data.constData()),
                                               static_cast<std::size_t>(data.size())),
-                                    4);
-    if (!picture)
-        return {};
-    // A copy: the image outlives the decoded buffer.
-    return QImage(picture->pixels.data(), picture->width, picture->height, static_cast<qsizetype>(picture->stride),
-                  QImage::Format_RGB888)
-        .copy();
+                                    [&image](int width, int height, std::size_t &stride) -> std::uint8_t * {
+                                        image = QImage(width, height, QImage::Format_RGB888);
+                                        if (image.isNull())
+                                            return nullptr;
+                                        stride = static_cast<std::size_t>(image.bytesPerLine());
+                                        return image.bits();
+                                    });
+    return decoded ? image : QImage();
 }
