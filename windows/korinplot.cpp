@@ -71,10 +71,10 @@ TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m
     m_textHeight = measuredTextHeight(m_font);
     m_dock.add(-1, TAlign::alNone,
                {0, 0, scaleLength(kDesignClientWidth, m_textHeight), scaleLength(kDesignClientHeight, m_textHeight)});
-    for (const ControlSpec &spec : m_layout) {
-        const int parentNode = spec.parent ? row(spec.parent) + 1 : 0;
-        m_dock.add(parentNode, spec.align, scaleBounds(spec.bounds, m_textHeight),
-                   spec.kind == ControlKind::Panel ? dockInset(spec.bevels) : 0);
+    for (const ControlSpec &design : m_layout) {
+        const int parentNode = design.parent ? row(design.parent) + 1 : 0;
+        m_dock.add(parentNode, design.align, scaleBounds(design.bounds, m_textHeight),
+                   design.kind == ControlKind::Panel ? dockInset(design.bevels) : 0);
     }
     try {
         createWindow();
@@ -153,18 +153,18 @@ void TKorinplot::createControls()
 
 void TKorinplot::createControl(int i)
 {
-    const ControlSpec &spec = m_layout[i];
+    const ControlSpec &design = m_layout[i];
     const DockRect bounds = m_dock.node(i + 1).bounds;
     const HWND parent = parentWindow(i);
     Control &control = m_controls[i];
     const auto id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i));
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::Panel:
-        control.panel = std::make_unique<TPanel>(parent, spec, bounds);
+        control.panel = std::make_unique<TPanel>(parent, design, bounds);
         control.window = control.panel->Handle();
         break;
     case ControlKind::Button:
-        control.window = CreateWindowExW(0, L"BUTTON", wide(spec.caption),
+        control.window = CreateWindowExW(0, L"BUTTON", wide(design.caption),
                                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_PUSHBUTTON, bounds.left,
                                          bounds.top, bounds.width, bounds.height, parent, id,
                                          GetModuleHandleW(nullptr), nullptr);
@@ -177,15 +177,15 @@ void TKorinplot::createControl(int i)
         break;
     case ControlKind::Image:
         control.image = std::make_unique<TImage>(designedPicture());
-        m_controls[row(spec.parent)].panel->setImage(control.image.get(), bounds);
+        m_controls[row(design.parent)].panel->setImage(control.image.get(), bounds);
         break;
     case ControlKind::WebBrowser:
-        control.browser = std::make_unique<TWebBrowser>(spec.bounds.width, spec.bounds.height);
+        control.browser = std::make_unique<TWebBrowser>(design.bounds.width, design.bounds.height);
         control.browser->CreateWnd(parent, toRect(bounds));
         control.window = control.browser->Handle();
         break;
     }
-    if (control.window && spec.kind != ControlKind::WebBrowser)
+    if (control.window && design.kind != ControlKind::WebBrowser)
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     m_placed[i] = bounds;
 }
@@ -198,7 +198,7 @@ HWND TKorinplot::parentWindow(int i) const
 int TKorinplot::row(const char *name) const
 {
     const auto found = std::find_if(m_layout.begin(), m_layout.end(),
-                                    [name](const ControlSpec &spec) { return std::strcmp(spec.name, name) == 0; });
+                                    [name](const ControlSpec &design) { return std::strcmp(design.name, name) == 0; });
     if (found == m_layout.end())
         throw std::out_of_range(name);
     return static_cast<int>(found - m_layout.begin());
