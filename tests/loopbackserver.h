@@ -1,8 +1,8 @@
 #pragma once
 
 // A tiny HTTP server on 127.0.0.1 for tests: serves a few fixed pages (the
-// one at /alert shows a JavaScript alert) and pictures and records every
-// path it is asked for.
+// one at /alert shows a JavaScript alert) and pictures, answers 404 for a
+// path with "missing" in it, and records every path it is asked for.
 
 #include <QBuffer>
 #include <QImage>
@@ -43,9 +43,12 @@ private:
         const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
         m_requests << path;
 
+        QByteArray status = "200 OK";
         QByteArray type = "text/html; charset=utf-8";
         QByteArray body;
-        if (path.endsWith(QLatin1String(".jpg"))) {
+        if (path.contains(QLatin1String("missing"))) {
+            status = "404 Not Found";
+        } else if (path.endsWith(QLatin1String(".jpg"))) {
             type = "image/jpeg";
             body = picture(path.endsWith(QLatin1String("1.jpg")) ? Qt::red : Qt::blue);
         } else {
@@ -53,7 +56,7 @@ private:
                    "<a id=\"next\" href=\"/followed\">next</a>"
                    + (path == QLatin1String("/alert") ? "<script>alert('Hello')</script>" : "") + "</body></html>";
         }
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: "
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\nConnection: close\r\nCache-Control: no-store\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
