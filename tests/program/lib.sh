@@ -180,7 +180,8 @@ opened_count() {
 
 # start_launcher VAR [DIR [NAME=VALUE...]]: starts korinview in DIR (the
 # scratch directory by default) with the given extra environment; its pid
-# goes to VAR. Without a desktop session, xdg-open falls back to $BROWSER,
+# goes to VAR. The loopback server is the system's proxy for the side
+# pictures and the engine's proxy for its pages. Without a desktop session, xdg-open falls back to $BROWSER,
 # and Qt itself uses $DEFAULT_BROWSER or $BROWSER where xdg-open is missing;
 # the private XDG directories keep a real desktop's handlers out of reach.
 start_launcher() {
@@ -191,8 +192,8 @@ start_launcher() {
         cd "$dir"
         exec env -u DBUS_SESSION_BUS_ADDRESS -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
             -u MATE_DESKTOP_SESSION_ID -u DESKTOP_SESSION \
-            -u http_proxy -u https_proxy -u all_proxy -u no_proxy \
-            -u HTTP_PROXY -u HTTPS_PROXY -u ALL_PROXY -u NO_PROXY \
+            -u https_proxy -u all_proxy -u no_proxy -u HTTPS_PROXY -u ALL_PROXY -u NO_PROXY -u HTTP_PROXY \
+            http_proxy="http://127.0.0.1:${LOOPBACK_PORT:-9}" \
             XDG_CURRENT_DESKTOP=X-Generic \
             XDG_CONFIG_HOME="$SCRATCH/xdg/config" XDG_CONFIG_DIRS="$SCRATCH/xdg/etc" \
             XDG_DATA_HOME="$SCRATCH/xdg/data" XDG_DATA_DIRS="$SCRATCH/xdg/share" \
