@@ -123,11 +123,25 @@ stop_loopback_server() {
     rm -f "$SCRATCH/port"
 }
 
-# engine_renderers: the web engine's renderer processes, whether started as
-# renderers or forked from its zygote.
+# engine_processes PID: the web engine's processes under that launcher (and
+# no other program's, which may run beside the tests).
+engine_processes() {
+    local pid ancestor
+    for pid in $(pgrep -f QtWebEngineProcess); do
+        ancestor=$pid
+        while [[ -n $ancestor ]] && ((ancestor > 1)) && [[ $ancestor != "$1" ]]; do
+            ancestor=$(ps -o ppid= -p "$ancestor" 2>/dev/null | tr -d ' ')
+        done
+        [[ $ancestor == "$1" ]] && echo "$pid"
+    done
+    return 0
+}
+
+# engine_renderers PID: that launcher's renderer processes, whether started
+# as renderers or forked from the engine's zygote.
 engine_renderers() {
     local pid parent
-    for pid in $(pgrep -f QtWebEngineProcess); do
+    for pid in $(engine_processes "$1"); do
         parent=$(ps -o ppid= -p "$pid" | tr -d ' ')
         if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -- --type=renderer ||
             tr '\0' ' ' <"/proc/$parent/cmdline" 2>/dev/null | grep -q -- --type=zygote; then

@@ -68,7 +68,7 @@ click_design "$window" 690 26 # the video button
 wait_requested /search_video/q_Korinplot 1 20
 sleep 1
 before=$(requested /search_video/q_Korinplot)
-killed=$(engine_renderers)
+killed=$(engine_renderers "$launcher")
 [[ -n $killed ]] || fail "no renderer to kill"
 kill -9 $killed
 back=$SECONDS

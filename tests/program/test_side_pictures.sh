@@ -17,20 +17,6 @@ colour_of() { pixel_design "$window" "$@"; }
 is_red() { [[ $(colour_of "$@") =~ ^([0-9]+),([0-9]+),([0-9]+)$ ]] && ((BASH_REMATCH[1] > 150 && BASH_REMATCH[3] < 100)); }
 is_blue() { [[ $(colour_of "$@") =~ ^([0-9]+),([0-9]+),([0-9]+)$ ]] && ((BASH_REMATCH[3] > 150 && BASH_REMATCH[1] < 100)); }
 
-# engine_processes PID: the web engine's processes started by that launcher.
-engine_processes() {
-    local pid ancestor
-    for pid in $(pgrep -f QtWebEngineProcess); do
-        ancestor=$pid
-        while ((ancestor > 1)) && [[ $ancestor != "$1" ]]; do
-            ancestor=$(ps -o ppid= -p "$ancestor" 2>/dev/null | tr -d ' ')
-            [[ -n $ancestor ]] || break
-        done
-        [[ $ancestor == "$1" ]] && echo "$pid"
-    done
-    return 0
-}
-
 start_launcher launcher "$SCRATCH" LC_ALL=en_US.UTF-8 DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS"
 window=$(wait_window "$launcher")
 deadline=$((SECONDS + 20))
