@@ -158,6 +158,17 @@ void TWebBrowser::whenUp(std::function<void(WebView &)> request)
 void TWebBrowser::paintEvent(QPaintEvent *)
 {
     QPainter(this).fillRect(rect(), Qt::white);
+    // Painted, so the window's first frame is on its way: the picture is
+    // asked for right after it, and the network's set-up does not hold the
+    // window back.
+    if (!m_dueAddress.isEmpty())
+        QMetaObject::invokeMethod(this, &TWebBrowser::loadDuePicture, Qt::QueuedConnection);
+}
+
+void TWebBrowser::loadDuePicture()
+{
+    if (!m_dueAddress.isEmpty())
+        m_loader->load(std::exchange(m_dueAddress, {}));
 }
 
 void TWebBrowser::resizeEvent(QResizeEvent *event)
@@ -169,13 +180,6 @@ void TWebBrowser::resizeEvent(QResizeEvent *event)
         m_picture->setGeometry(rect());
         m_notice->setGeometry(rect());
     }
-}
-
-void TWebBrowser::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_dueAddress.isEmpty())
-        m_loader->load(std::exchange(m_dueAddress, {}));
 }
 
 void TWebBrowser::Navigate(const QString &url)
@@ -191,8 +195,9 @@ void TWebBrowser::Navigate(const QString &url)
     // page, asks for nothing more unless the answer is a page again.
     if (m_view)
         m_view->stop();
-    // A window that is never shown asks for nothing.
-    if (isVisible())
+    // A window that is never shown asks for nothing; one on its way to the
+    // screen asks once it is painted.
+    if (isVisible() && m_dueAddress.isEmpty())
         m_loader->load(address);
     else
         m_dueAddress = address;

@@ -43,11 +43,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     bool showsPictures() const;
     void makePictureView();
+    void loadDuePicture();
     void pictureAnswered(const QUrl &address, const QByteArray &body);
     void pictureFailed();
     void showOnEngine(const QUrl &address);
@@ -64,7 +64,7 @@ private:
     PictureView *m_picture = nullptr;
     LoadNotice *m_notice = nullptr;
     bool m_onEngine = false; // the last answer was a page, shown by the engine
-    QUrl m_dueAddress;       // asked for once the view is on screen
+    QUrl m_dueAddress;       // asked for once the view is painted
 };
 
 inline constexpr std::int32_t E_FAIL = static_cast<std::int32_t>(0x80004005u);

@@ -8,10 +8,11 @@ start_loopback_server
 start_accessibility_bus
 
 # Design pixels inside the side views: near their top-left corners (red and
-# blue in the stand-in pictures) and near the second one's bottom-right.
+# blue in the stand-in pictures) and near the second one's bottom-right,
+# clear of a page's scroll bar.
 picture1=(586 79)
 picture2=(586 411)
-corner2=(1010 720)
+corner2=(990 720)
 
 colour_of() { pixel_design "$window" "$@"; }
 is_red() { [[ $(colour_of "$@") =~ ^([0-9]+),([0-9]+),([0-9]+)$ ]] && ((BASH_REMATCH[1] > 150 && BASH_REMATCH[3] < 100)); }
