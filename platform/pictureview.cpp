@@ -14,6 +14,9 @@
 #include <QMovie>
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The engine's image document background.
