@@ -4,6 +4,8 @@
 # answers with a page shows that page through the engine, which asks again.
 source "$(dirname "$0")/lib.sh"
 start_xserver
+# A managed window, as a screen reader's desktop has.
+start_window_manager
 start_loopback_server
 start_accessibility_bus
 
@@ -25,7 +27,7 @@ until is_red "${picture1[@]}" && is_blue "${picture2[@]}"; do
     ((SECONDS < deadline)) || fail "pictures not shown: $(colour_of "${picture1[@]}") $(colour_of "${picture2[@]}")"
     sleep 0.2
 done
-accessible_tree "$launcher" 20 'image "1.jpg (456×326)"' 'image "2.jpg (456×347)"' >"$SCRATCH/tree" ||
+accessible_tree "$launcher" 60 'image "1.jpg (456×326)"' 'image "2.jpg (456×347)"' >"$SCRATCH/tree" ||
     fail "the pictures are not read out: $(cat "$SCRATCH/tree")"
 sleep 1
 [[ -z $(engine_processes "$launcher") ]] || fail "engine processes with only pictures shown: $(engine_processes "$launcher")"
