@@ -26,13 +26,12 @@ public:
     QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery &query) override { return systemProxyForQuery(query); }
 };
 
-// What the engine sends: the interface language, then its base language
-// weighted below it.
+// What the engine sends, "zh-CN,zh": the interface language, then its base
+// language, no weights.
 QByteArray acceptLanguage()
 {
     const QString tag = QLocale().name().replace(QLatin1Char('_'), QLatin1Char('-'));
-    const QString base = tag.section(QLatin1Char('-'), 0, 0);
-    return (base == tag ? tag : tag + QLatin1Char(',') + base + QLatin1String(";q=0.9")).toLatin1();
+    return (tag + QLatin1Char(',') + tag.section(QLatin1Char('-'), 0, 0)).toLatin1();
 }
 
 } // namespace

@@ -22,6 +22,8 @@ public:
     QString site() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
     const QStringList &requests() const { return m_requests; }
     int count(const QString &path) const { return static_cast<int>(m_requests.count(path)); }
+    // The Accept-Language of the last request.
+    QByteArray acceptLanguage() const { return m_acceptLanguage; }
 
 private:
     void accept()
@@ -39,6 +41,10 @@ private:
         if (!pending.contains("\r\n\r\n"))
             return;
         const QList<QByteArray> requestLine = pending.left(pending.indexOf("\r\n")).split(' ');
+        for (const QByteArray &line : pending.split('\n')) {
+            if (line.toLower().startsWith("accept-language:"))
+                m_acceptLanguage = line.mid(16).trimmed();
+        }
         m_pending.remove(socket);
         const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
         m_requests << path;
@@ -74,5 +80,6 @@ private:
 
     QTcpServer m_server;
     QStringList m_requests;
+    QByteArray m_acceptLanguage;
     QHash<QTcpSocket *, QByteArray> m_pending;
 };

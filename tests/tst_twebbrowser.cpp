@@ -89,8 +89,12 @@ private slots:
         const auto colourAt = [&view](int x, int y) { return view.grab().toImage().pixelColor(x, y); };
         const auto isRed = [](const QColor &colour) { return colour.red() > 200 && colour.blue() < 60; };
 
+        // In the interface language, as the engine asks.
+        QLocale::setDefault(QLocale(QStringLiteral("zh_CN")));
         view.Navigate(server.site() + QStringLiteral("/1.jpg"));
         QTRY_COMPARE_WITH_TIMEOUT(view.title(), QStringLiteral("1.jpg (64\u00d764)"), 20000);
+        QCOMPARE(server.acceptLanguage(), QByteArray("zh-CN,zh"));
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(view.url().path(), QStringLiteral("/1.jpg"));
         QVERIFY(isRed(colourAt(100, 50)));
         QVERIFY(isRed(colourAt(68, 18)));
