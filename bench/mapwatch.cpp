@@ -3,8 +3,12 @@
 //   pid <child pid>
 //   start <wall-clock seconds at the fork>
 //   shown <milliseconds from the fork> <window id>
-// then waits for the program and exits with its status. Event-driven: it
-// sleeps on the X connection until the map, then in waitpid.
+// and, with MAPWATCH_PICTURES="X1 Y1 X2 Y2" (points of the launcher's 120-dpi
+// design inside the two side pictures, the first red, the second blue),
+//   pictures <milliseconds from the fork>
+// once both show there (or "pictures -" after 30 s), then waits for the
+// program and exits with its status. Event-driven up to the map: it sleeps on
+// the X connection until then; the pictures are looked for every 2 ms.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -12,7 +16,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,6 +49,63 @@ bool belongsTo(Display *display, Window window, pid_t pid)
     const bool match = count == 1 && format == 32 && static_cast<pid_t>(*reinterpret_cast<unsigned long *>(data)) == pid;
     XFree(data);
     return match;
+}
+
+// The design's scale on this window: the "0" height N with 1029 * N / 23
+// (rounded) its width.
+int designScale(Display *display, Window window)
+{
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display, window, &attributes);
+    for (int n = 1; n < 200; ++n) {
+        if ((1029 * n * 2 + 23) / 46 == attributes.width)
+            return n;
+    }
+    return 0;
+}
+
+bool pixelIs(Display *display, Window window, int x, int y, bool red)
+{
+    XImage *image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+    if (!image)
+        return false;
+    const unsigned long pixel = XGetPixel(image, 0, 0);
+    XDestroyImage(image);
+    const unsigned r = (pixel >> 16) & 0xff;
+    const unsigned b = pixel & 0xff;
+    return red ? r > 150 && b < 100 : b > 150 && r < 100;
+}
+
+// Both side pictures shown: polls the two points until they have the
+// pictures' colours, or gives up after 30 s or when the program ends.
+void watchPictures(Display *display, Window window, pid_t child, const char *points,
+                   std::chrono::steady_clock::time_point start)
+{
+    int design[4] = {};
+    if (std::sscanf(points, "%d %d %d %d", &design[0], &design[1], &design[2], &design[3]) != 4)
+        return;
+    const int n = designScale(display, window);
+    int at[4];
+    for (int i = 0; i < 4; ++i)
+        at[i] = (design[i] * n * 2 + 23) / 46;
+    // A window going away under XGetImage is no reason to stop.
+    XSetErrorHandler([](Display *, XErrorEvent *) { return 0; });
+    const auto ended = [child] {
+        siginfo_t info{};
+        return waitid(P_PID, child, &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == child;
+    };
+    const auto deadline = start + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < deadline && !ended()) {
+        if (pixelIs(display, window, at[0], at[1], true) && pixelIs(display, window, at[2], at[3], false)) {
+            std::printf("pictures %.1f\n",
+                        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+            std::fflush(stdout);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    std::printf("pictures -\n");
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -92,6 +155,8 @@ int main(int argc, char *argv[])
                 std::printf("shown %.1f %lu\n", std::chrono::duration<double, std::milli>(shown - start).count(),
                             event.xmap.window);
                 std::fflush(stdout);
+                if (const char *points = std::getenv("MAPWATCH_PICTURES"))
+                    watchPictures(display, event.xmap.window, child, points, start);
                 XCloseDisplay(display);
                 int status = 0;
                 waitpid(child, &status, 0);

@@ -16,6 +16,9 @@ public:
     virtual bool canGoBack() const = 0;
     virtual void goBack() = 0;
     virtual void refresh() = 0;
+    // Stops loading and asks for nothing more by itself until the next
+    // navigate or refresh.
+    virtual void stop() = 0;
     virtual QUrl currentUrl() const = 0;
     virtual QString currentTitle() const = 0;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 // A tiny HTTP server on 127.0.0.1 for tests: serves a few fixed pages (the
-// one at /alert shows a JavaScript alert) and pictures and records every
-// path it is asked for.
+// one at /alert shows a JavaScript alert) and pictures, answers 404 for a
+// path with "missing" in it, and records every path it is asked for.
 
 #include <QBuffer>
 #include <QImage>
@@ -22,6 +22,8 @@ public:
     QString site() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
     const QStringList &requests() const { return m_requests; }
     int count(const QString &path) const { return static_cast<int>(m_requests.count(path)); }
+    // The Accept-Language of the last request.
+    QByteArray acceptLanguage() const { return m_acceptLanguage; }
 
 private:
     void accept()
@@ -39,13 +41,20 @@ private:
         if (!pending.contains("\r\n\r\n"))
             return;
         const QList<QByteArray> requestLine = pending.left(pending.indexOf("\r\n")).split(' ');
+        for (const QByteArray &line : pending.split('\n')) {
+            if (line.toLower().startsWith("accept-language:"))
+                m_acceptLanguage = line.mid(16).trimmed();
+        }
         m_pending.remove(socket);
         const QString path = requestLine.size() > 1 ? QString::fromLatin1(requestLine[1]) : QString();
         m_requests << path;
 
+        QByteArray status = "200 OK";
         QByteArray type = "text/html; charset=utf-8";
         QByteArray body;
-        if (path.endsWith(QLatin1String(".jpg"))) {
+        if (path.contains(QLatin1String("missing"))) {
+            status = "404 Not Found";
+        } else if (path.endsWith(QLatin1String(".jpg"))) {
             type = "image/jpeg";
             body = picture(path.endsWith(QLatin1String("1.jpg")) ? Qt::red : Qt::blue);
         } else {
@@ -53,7 +62,7 @@ private:
                    "<a id=\"next\" href=\"/followed\">next</a>"
                    + (path == QLatin1String("/alert") ? "<script>alert('Hello')</script>" : "") + "</body></html>";
         }
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: "
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\nConnection: close\r\nCache-Control: no-store\r\n\r\n" + body);
         socket->disconnectFromHost();
     }
@@ -71,5 +80,6 @@ private:
 
     QTcpServer m_server;
     QStringList m_requests;
+    QByteArray m_acceptLanguage;
     QHash<QTcpSocket *, QByteArray> m_pending;
 };

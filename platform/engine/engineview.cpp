@@ -72,6 +72,11 @@ void EngineView::refresh()
     m_recovery->refresh();
 }
 
+void EngineView::stop()
+{
+    m_recovery->stop();
+}
+
 QUrl EngineView::currentUrl() const
 {
     return m_page->url();

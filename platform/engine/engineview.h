@@ -28,6 +28,7 @@ public:
     bool canGoBack() const override;
     void goBack() override;
     void refresh() override;
+    void stop() override;
     QUrl currentUrl() const override;
     QString currentTitle() const override;
 

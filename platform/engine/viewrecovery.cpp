@@ -55,6 +55,17 @@ void ViewRecovery::refresh()
         m_page->triggerAction(QWebEnginePage::Reload);
 }
 
+void ViewRecovery::stop()
+{
+    m_retryTimer.stop();
+    m_failures = 0;
+    m_notice->hide();
+    if (m_loading)
+        m_page->triggerAction(QWebEnginePage::Stop);
+    // A renderer that dies now brings nothing back.
+    m_address.clear();
+}
+
 void ViewRecovery::fitTo(const QRect &area)
 {
     m_notice->setGeometry(area);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/engine/loadnotice.h"
 #include "core/recoverypolicy.h"
+#include "platform/loadnotice.h"
 
 #include <QElapsedTimer>
 #include <QNetworkInformation>
@@ -30,6 +30,9 @@ public:
     void navigate(const QUrl &url);
     // Asked again now: the address that failed, or a reload of the page shown.
     void refresh();
+    // Stopped: no load under way, no notice, nothing asked again until the
+    // next navigate or refresh.
+    void stop();
     // Keeps the notice and the progress line over the whole view.
     void fitTo(const QRect &area);
 

@@ -123,11 +123,25 @@ stop_loopback_server() {
     rm -f "$SCRATCH/port"
 }
 
-# engine_renderers: the web engine's renderer processes, whether started as
-# renderers or forked from its zygote.
+# engine_processes PID: the web engine's processes under that launcher (and
+# no other program's, which may run beside the tests).
+engine_processes() {
+    local pid ancestor
+    for pid in $(pgrep -f QtWebEngineProcess); do
+        ancestor=$pid
+        while [[ -n $ancestor ]] && ((ancestor > 1)) && [[ $ancestor != "$1" ]]; do
+            ancestor=$(ps -o ppid= -p "$ancestor" 2>/dev/null | tr -d ' ')
+        done
+        [[ $ancestor == "$1" ]] && echo "$pid"
+    done
+    return 0
+}
+
+# engine_renderers PID: that launcher's renderer processes, whether started
+# as renderers or forked from the engine's zygote.
 engine_renderers() {
     local pid parent
-    for pid in $(pgrep -f QtWebEngineProcess); do
+    for pid in $(engine_processes "$1"); do
         parent=$(ps -o ppid= -p "$pid" | tr -d ' ')
         if tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | grep -q -- --type=renderer ||
             tr '\0' ' ' <"/proc/$parent/cmdline" 2>/dev/null | grep -q -- --type=zygote; then
@@ -180,7 +194,8 @@ opened_count() {
 
 # start_launcher VAR [DIR [NAME=VALUE...]]: starts korinview in DIR (the
 # scratch directory by default) with the given extra environment; its pid
-# goes to VAR. Without a desktop session, xdg-open falls back to $BROWSER,
+# goes to VAR. The loopback server is the system's proxy for the side
+# pictures and the engine's proxy for its pages. Without a desktop session, xdg-open falls back to $BROWSER,
 # and Qt itself uses $DEFAULT_BROWSER or $BROWSER where xdg-open is missing;
 # the private XDG directories keep a real desktop's handlers out of reach.
 start_launcher() {
@@ -191,8 +206,8 @@ start_launcher() {
         cd "$dir"
         exec env -u DBUS_SESSION_BUS_ADDRESS -u KDE_FULL_SESSION -u GNOME_DESKTOP_SESSION_ID \
             -u MATE_DESKTOP_SESSION_ID -u DESKTOP_SESSION \
-            -u http_proxy -u https_proxy -u all_proxy -u no_proxy \
-            -u HTTP_PROXY -u HTTPS_PROXY -u ALL_PROXY -u NO_PROXY \
+            -u https_proxy -u all_proxy -u no_proxy -u HTTPS_PROXY -u ALL_PROXY -u NO_PROXY -u HTTP_PROXY \
+            http_proxy="http://127.0.0.1:${LOOPBACK_PORT:-9}" \
             XDG_CURRENT_DESKTOP=X-Generic \
             XDG_CONFIG_HOME="$SCRATCH/xdg/config" XDG_CONFIG_DIRS="$SCRATCH/xdg/etc" \
             XDG_DATA_HOME="$SCRATCH/xdg/data" XDG_DATA_DIRS="$SCRATCH/xdg/share" \

@@ -18,6 +18,9 @@ Usage: loopback_server.py PORT PORT-FILE LOG-FILE
 PORT 0 takes a free port; the port in use is written to PORT-FILE.
 While the file named by $LOOPBACK_FAULT_FILE exists, every request is answered
 with status 503 and an empty body.
+The side pictures come from the directory $LOOPBACK_PICTURES when it is set;
+paths listed in $LOOPBACK_PAGES (blank-separated) are answered with the page,
+pictures' paths too, and those in $LOOPBACK_PAGES_ONCE only the first time.
 Paths listed in $LOOPBACK_SILENT_ONCE (blank-separated) get no answer the
 first time they are asked for: the server holds the request until the client
 gives it up.
@@ -32,7 +35,7 @@ import threading
 import time
 import urllib.parse
 
-PICTURES = pathlib.Path(__file__).resolve().parent / "pictures"
+PICTURES = pathlib.Path(os.environ.get("LOOPBACK_PICTURES") or pathlib.Path(__file__).resolve().parent / "pictures")
 PAGE = b"""<!DOCTYPE html>
 <html><head><meta charset="utf-8"><title>Loopback</title>
 <style>
@@ -57,6 +60,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
     log_path = None
     silent_once = set(os.environ.get("LOOPBACK_SILENT_ONCE", "").split())
     fault_file = os.environ.get("LOOPBACK_FAULT_FILE")
+    pages = set(os.environ.get("LOOPBACK_PAGES", "").split())
+    pages_once = set(os.environ.get("LOOPBACK_PAGES_ONCE", "").split())
 
     def do_GET(self):
         self.answer(with_body=True)
@@ -77,6 +82,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with self.log_lock:
             silent = path in self.silent_once
             self.silent_once.discard(path)
+            page_once = path in self.pages_once
+            self.pages_once.discard(path)
         if silent:
             while self.rfile.read(1):
                 pass
@@ -85,6 +92,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         status, kind, body, extra = 200, "text/html; charset=utf-8", PAGE, {}
         if self.fault_file and os.path.exists(self.fault_file):
             status, kind, body = 503, "text/plain", b""
+        elif path in self.pages or page_once:
+            pass
         elif path in ("/soft/images/1.jpg", "/soft/images/2.jpg"):
             kind, body = "image/jpeg", (PICTURES / path.rsplit("/", 1)[1]).read_bytes()
         elif path == "/favicon.ico":

@@ -13,6 +13,10 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     fi
+    if [ -n "${server:-}" ]; then
+        kill "$server" 2>/dev/null || true
+        wait "$server" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -49,9 +53,15 @@ done
 
 # The program must come up and keep running, its web engine loaded from the
 # package's own module (the engine's helper process running); it is stopped
-# after a while.
+# after a while. The engine starts for a page: the loopback server, the only
+# way out, answers the first side address with one.
+source "$(dirname "$0")/../../scripts/loopback.sh"
+LOOPBACK_PAGES=/soft/images/1.jpg loopback_start 0 "$work" || { echo "FAIL: no loopback server"; exit 1; }
+server=$LOOPBACK_PID
 cd "$work"
-QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 "$work/root/usr/bin/korinview" >"$work/run.log" 2>&1 &
+QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 http_proxy=http://127.0.0.1:$LOOPBACK_PORT \
+    QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=127.0.0.1:$LOOPBACK_PORT" \
+    "$work/root/usr/bin/korinview" >"$work/run.log" 2>&1 &
 pid=$!
 sleep 5
 if kill -0 "$pid" 2>/dev/null; then

@@ -1,4 +1,4 @@
-#include "platform/engine/loadnotice.h"
+#include "platform/loadnotice.h"
 
 #include <QEvent>
 #include <QLocale>

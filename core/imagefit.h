@@ -1,0 +1,15 @@
+#pragma once
+
+// Where a picture goes in a view, as a browser places an image shown on its
+// own: scaled down to fit with its aspect kept, never scaled up, centred.
+// All lengths are in the view's units (logical pixels); the scaled size is
+// cut to whole units as the browser cuts it.
+struct ImageFit
+{
+    double left = 0;
+    double top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+ImageFit fitAndCentre(int imageWidth, int imageHeight, int areaWidth, int areaHeight);
