@@ -11,6 +11,7 @@
 #include "core/title.h"
 #include "platform/processlocale.h"
 #include "platform/webengine.h"
+#include "platform/utf16.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -31,7 +32,7 @@ namespace {
 
 QString caughtFatalText(const void *catchAddress)
 {
-    return QString::fromStdU16String(caughtFatalText(locateAddress, catchAddress));
+    return toQString(caughtFatalText(locateAddress, catchAddress));
 }
 
 } // namespace
@@ -39,9 +40,9 @@ QString caughtFatalText(const void *catchAddress)
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Application = this;
-    m_title = QString::fromStdU16String(titleFromExecutablePath(
+    m_title = toQString(titleFromExecutablePath(
         executablePath().toStdU16String(), u'/',
-        [](std::u16string_view text) { return QString::fromUtf16(text.data(), text.size()).toLower().toStdU16String(); }));
+        [](std::u16string_view text) { return toQString(text).toLower().toStdU16String(); }));
     // Read once: a later change of density or monitor changes nothing.
     if (const QScreen *screen = primaryScreen())
         m_pixelsPerInch = qRound(screen->logicalDotsPerInchY());
@@ -172,7 +173,7 @@ void TApplication::HandleException(QObject *)
 
 void TApplication::ShowException(const Exception &error)
 {
-    MessageBox(QString::fromStdU16String(errorBoxText(error)), m_title);
+    MessageBox(toQString(errorBoxText(error)), m_title);
 }
 
 int TApplication::MessageBox(const QString &text, const QString &caption)
@@ -197,7 +198,7 @@ int TApplication::ShowFatalException(std::exception_ptr error)
 
 void TApplication::showFatalBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromStdU16String(kFatalCaption).left(kFatalCaptionLimit),
+    QMessageBox box(QMessageBox::Critical, toQString(kFatalCaption).left(kFatalCaptionLimit),
                     text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);

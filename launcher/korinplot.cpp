@@ -14,6 +14,7 @@
 #include "platform/shellopen.h"
 #include "platform/textfile.h"
 #include "platform/twebbrowser.h"
+#include "platform/utf16.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -69,7 +70,7 @@ ControlSlot slotOf(const char *name)
 
 QString qs(const std::u16string &text)
 {
-    return QString::fromStdU16String(text);
+    return toQString(text);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/exception.h"
 #include "platform/textfile.h"
+#include "platform/utf16.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ void TMemo::Clear()
 
 void TMemo::Add(const QString &line)
 {
-    SetText(QString::fromStdU16String(appendLine(Text().toStdU16String(), line.toStdU16String())));
+    SetText(toQString(appendLine(Text().toStdU16String(), line.toStdU16String())));
 }
 
 void TMemo::LoadFromFile(const QString &name)

@@ -5,6 +5,7 @@
 #include "core/textdecode.h"
 #include "core/unicode.h"
 #include "platform/processlocale.h"
+#include "platform/utf16.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -128,7 +129,7 @@ QString decodeText(const QByteArray &bytes, const QByteArray &codeset)
 {
     const MultiByteDecoder decoder{[&codeset](std::string_view text) { return decodeLegacy(text, codeset); },
                                    [](std::string_view text) { return fromUtf8(text); }};
-    return QString::fromStdU16String(::decodeText(std::string_view(bytes.constData(), bytes.size()), decoder));
+    return toQString(::decodeText(std::string_view(bytes.constData(), bytes.size()), decoder));
 }
 
 QString readTextFile(const QString &name, qint64 maxBytes)

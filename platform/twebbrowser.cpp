@@ -6,6 +6,7 @@
 #include "platform/pictureview.h"
 #include "platform/webengine.h"
 #include "platform/webview.h"
+#include "platform/utf16.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -37,7 +38,7 @@ QString oleErrorMessage(std::int32_t code)
     case 0x80004002u:
         return QStringLiteral("No such interface supported");
     default:
-        return QString::fromStdU16String(oleErrorText(code));
+        return toQString(oleErrorText(code));
     }
 }
 

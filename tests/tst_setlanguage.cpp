@@ -4,6 +4,7 @@
 #include "platform/twebbrowser.h"
 #include "testmain.h"
 #include "windowfixture.h"
+#include "platform/utf16.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,13 +109,13 @@ private slots:
         QCOMPARE(window->Memo1->Text(),
                  QStringLiteral("安装包括：\r\nKorinplot 柯霖激光雕刻排版系统\r\nKorinbeam Coreldraw外挂输出工具\r\n"
                                 "Korinsnip  CAD文件编辑输出工具\r\n----------------------------\r\nEmail:")
-                     + QString::fromStdU16String(config.supportEmail) + QStringLiteral("\r\n"));
+                     + toQString(config.supportEmail) + QStringLiteral("\r\n"));
         checkLanguage(*window, true);
         window->Button19Click();
         QCOMPARE(window->Memo1->Text(),
                  QStringLiteral("Install include:\r\nKorinplot\r\n  Can import DWG/DXF\r\nKorinbeam Coreldraw tool\r\n"
                                 "  Support CDR 12/x4/x5/x6/x7\r\n----------------------------\r\nEmail:")
-                     + QString::fromStdU16String(config.supportEmail) + QStringLiteral("\r\n"));
+                     + toQString(config.supportEmail) + QStringLiteral("\r\n"));
         checkLanguage(*window, false);
         window->Button18Click();
         checkLanguage(*window, true);

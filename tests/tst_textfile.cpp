@@ -1,5 +1,6 @@
 #include "core/exception.h"
 #include "platform/textfile.h"
+#include "platform/utf16.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,6 +44,8 @@ private slots:
         QTest::newRow("UTF-16 without mark") << QByteArray("a\0b\0", 4) << QByteArray("UTF-8") << "a";
         QTest::newRow("UTF-8 beyond the BMP") << QByteArray("\xEF\xBB\xBF\xF0\x9F\x98\x80!") << QByteArray() << "\U0001F600!";
         QTest::newRow("overlong and surrogate UTF-8") << QByteArray("\xEF\xBB\xBF\xC0\xAFx\xED\xA0\x80") << QByteArray() << "\uFFFD\uFFFDx\uFFFD\uFFFD\uFFFD";
+        QTest::newRow("U+FFFE after the mark is text") << QByteArray("\xFE\xFF\xFF\xFE\x00\x0D\x00\x61", 8) << QByteArray() << "\uFFFE\r\na";
+        QTest::newRow("U+FEFF after the mark is text") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a") << QByteArray() << QString(QChar(0xFEFF)) + QLatin1Char('a');
         QTest::newRow("invalid UTF-8 keeps the rest") << QByteArray("\xEF\xBB\xBFok\xFFstill") << QByteArray() << "ok\uFFFDstill";
         QTest::newRow("GBK") << QByteArray("\xC4\xE3\xBA\xC3") << QByteArray("GBK") << "你好";
         QTest::newRow("undefined GBK byte") << QByteArray("a\xFF" "b") << QByteArray("GBK") << "a\uFFFDb";
@@ -106,7 +109,7 @@ private slots:
             readTextFile(name, 1 << 20);
             QFAIL("an unreadable file was read");
         } catch (const EFOpenError &error) {
-            QCOMPARE(QString::fromStdU16String(error.message()), QStringLiteral("Cannot open file \"%1/%2\". %3").arg(m_directory.path(), name, message));
+            QCOMPARE(toQString(error.message()), QStringLiteral("Cannot open file \"%1/%2\". %3").arg(m_directory.path(), name, message));
         }
         QVERIFY(timer.elapsed() < 1000);
     }

@@ -23,10 +23,11 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, title);
-        const LowerCase lower = [](std::u16string_view text) { return u16(QString::fromUtf16(text.data(), text.size()).toLower()); };
+        const LowerCase lower = [](std::u16string_view text) { return u16(toQString(text).toLower()); };
         QCOMPARE(qs(titleFromExecutablePath(u16(path), u'/', lower)), title);
     }
 };
 
 QTEST_APPLESS_MAIN(TestTitle)
 #include "tst_title.moc"
+#include "platform/utf16.h"

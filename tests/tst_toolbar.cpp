@@ -3,6 +3,7 @@
 #include "platform/twebbrowser.h"
 #include "testmain.h"
 #include "windowfixture.h"
+#include "platform/utf16.h"
 
 #include <QMenu>
 #include <QRegularExpression>
@@ -111,8 +112,8 @@ private slots:
             link->click();
         QCOMPARE(opened.addresses,
                  QStringList({m_server.site(), QStringLiteral("http://127.0.0.2"),
-                              m_server.site() + QStringLiteral("/share/home?uk=") + QString::fromStdU16String(config.shareKey),
-                              m_server.site() + QStringLiteral("/wpa/qunwpa?idkey=") + QString::fromStdU16String(config.groupKey)}));
+                              m_server.site() + QStringLiteral("/share/home?uk=") + toQString(config.shareKey),
+                              m_server.site() + QStringLiteral("/wpa/qunwpa?idkey=") + toQString(config.groupKey)}));
         QVERIFY(!webViewOnTop(*window));
     }
 

@@ -2,6 +2,7 @@
 #include "core/exception.h"
 #include "platform/twebbrowser.h"
 #include "testmain.h"
+#include "platform/utf16.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -20,7 +21,7 @@ private:
             view.GoBack();
             QFAIL("GoBack with no earlier page was accepted");
         } catch (const EOleException &error) {
-            QCOMPARE(QString::fromStdU16String(error.message()), QStringLiteral("Unspecified error"));
+            QCOMPARE(toQString(error.message()), QStringLiteral("Unspecified error"));
             QCOMPARE(static_cast<quint32>(error.errorCode()), 0x80004005u);
         }
     }

@@ -3,13 +3,15 @@
 // The shared behaviour speaks std::u16string; the tests compare in QString,
 // which QTest prints when a comparison fails.
 
+#include "platform/utf16.h"
+
 #include <QString>
 
 #include <string>
 
 inline QString qs(const std::u16string &text)
 {
-    return QString::fromStdU16String(text);
+    return toQString(text);
 }
 
 inline std::u16string u16(const QString &text)
