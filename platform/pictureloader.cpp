@@ -1,6 +1,7 @@
 #include "platform/pictureloader.h"
 
 #include "core/recoverypolicy.h"
+#include "platform/reachability.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -152,10 +153,7 @@ void PictureLoader::watchNetwork()
     if (m_watchingNetwork)
         return;
     m_watchingNetwork = true;
-    if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
-        return;
-    connect(QNetworkInformation::instance(), &QNetworkInformation::reachabilityChanged, this,
-            &PictureLoader::reachabilityChanged);
+    watchReachability(this, &PictureLoader::reachabilityChanged);
 }
 
 void PictureLoader::reachabilityChanged(QNetworkInformation::Reachability reachability)

@@ -1,6 +1,7 @@
 #include "platform/engine/viewrecovery.h"
 
 #include "platform/engine/progressline.h"
+#include "platform/reachability.h"
 
 #include <QNetworkInformation>
 #include <QWebEngineLoadingInfo>
@@ -182,10 +183,7 @@ void ViewRecovery::watchNetwork()
     if (m_watchingNetwork)
         return;
     m_watchingNetwork = true;
-    if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
-        return;
-    connect(QNetworkInformation::instance(), &QNetworkInformation::reachabilityChanged, this,
-            &ViewRecovery::reachabilityChanged);
+    watchReachability(this, &ViewRecovery::reachabilityChanged);
 }
 
 void ViewRecovery::reachabilityChanged(QNetworkInformation::Reachability reachability)
