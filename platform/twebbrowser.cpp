@@ -4,9 +4,9 @@
 #include "platform/loadnotice.h"
 #include "platform/pictureloader.h"
 #include "platform/pictureview.h"
+#include "platform/utf16.h"
 #include "platform/webengine.h"
 #include "platform/webview.h"
-#include "platform/utf16.h"
 
 #include <QCoreApplication>
 #include <QPainter>
