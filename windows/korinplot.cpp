@@ -1,6 +1,7 @@
 #include "windows/korinplot.h"
 
 #include "core/keyboardorder.h"
+#include "core/placement.h"
 #include "core/scaling.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
@@ -9,8 +10,6 @@
 #include "windows/tmemo.h"
 #include "windows/tpanel.h"
 #include "windows/twebbrowser.h"
-
-#include "core/placement.h"
 
 #include <shellapi.h>
 

@@ -10,7 +10,6 @@
 #include <objbase.h>
 #include <ole2.h>
 
-
 TApplication *Application = nullptr;
 
 namespace {
@@ -67,7 +66,7 @@ LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:
-        // Logging off or shutting down: end in any case, at once if it goes ahead.
+        // A log-off or shut-down ends the program, whether it goes ahead or not.
         if (Application)
             Application->Terminate();
         return 0;
