@@ -20,13 +20,20 @@ import time
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
+from gi.repository import Atspi, GLib  # noqa: E402
 
 LAYOUT_ONLY = {"panel", "filler"}
 
 
 def window_of(pid):
+    # The registry's news of applications that came since the last look
+    # (events wait in the main context, never run here), and the desktop's
+    # children asked afresh rather than from the cache.
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
     desktop = Atspi.get_desktop(0)
+    desktop.clear_cache()
     for i in range(desktop.get_child_count()):
         app = desktop.get_child_at_index(i)
         if app is None or app.get_process_id() != pid:
