@@ -350,10 +350,10 @@ accessible_tree() {
 
 # --- The Windows program under Wine (tests/program/test_windows.sh) ---
 # Sourced there with build-windows/korinview.exe in $1 and build-windows in
-# $2, whose CMakeCache.txt `configured` then reads. The inspector
-# (tests/tools/wininspect.cpp) is cross-built beside the program.
+# $2, whose CMakeCache.txt `configured` then reads. The probe
+# (tests/tools/winprobe.cpp) is cross-built beside the program.
 
-WININSPECT=$BUILD/wininspect.exe
+WINPROBE=$BUILD/winprobe.exe
 
 # start_wine: a private 32-bit Wine prefix under $SCRATCH, booted without a
 # question. mscoree and mshtml stay out of the boot, so neither the .NET nor
@@ -420,15 +420,15 @@ start_wine_launcher() {
     printf -v "$var" '%s' "$!"
 }
 
-# wininspect ARGUMENT...: runs the inspector in the prefix (windows, tree
+# winprobe ARGUMENT...: runs the probe in the prefix (windows, tree
 # [HWND], click 0xHWND|TEXT [HWND], close [HWND], boxes) and prints its lines.
-wininspect() {
-    LC_ALL=C.UTF-8 timeout 60 wine "$WININSPECT" "$@" 2>>"$SCRATCH/wine.log"
+winprobe() {
+    LC_ALL=C.UTF-8 timeout 60 wine "$WINPROBE" "$@" 2>>"$SCRATCH/wine.log"
 }
 
 # wine_windows: the visible top-level windows captioned "Korinview".
 wine_windows() {
-    wininspect windows | awk '$1 == "window" && $6 == 1 { print $2 }'
+    winprobe windows | awk '$1 == "window" && $6 == 1 { print $2 }'
 }
 
 # wine_wait_window PID [KNOWN...]: prints the first visible launcher window
@@ -457,6 +457,6 @@ wine_wait_exit() {
 # wine_fail MESSAGE: fail, with every window Wine shows (an error box, say).
 wine_fail() {
     echo "--- windows on the Wine desktop" >&2
-    wininspect boxes >&2 || true
+    winprobe boxes >&2 || true
     fail "$@"
 }

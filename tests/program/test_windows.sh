@@ -6,7 +6,7 @@
 # window, status 0 on close and 1 after a fatal start.
 # Arguments: build-windows/korinview.exe and build-windows.
 source "$(dirname "$0")/lib.sh"
-[[ -f $WININSPECT ]] || fail "no $WININSPECT: build with scripts/build-windows"
+[[ -f $WINPROBE ]] || fail "no $WINPROBE: build with scripts/build-windows"
 start_xserver
 start_window_manager
 start_loopback_server
@@ -15,9 +15,9 @@ start_wine
 site=$(configured KORINVIEW_SITE)
 email=$(configured KORINVIEW_SUPPORT_EMAIL)
 
-# child_line WINDOW TEXT: the inspector's line for the child captioned TEXT.
+# child_line WINDOW TEXT: the probe's line for the child captioned TEXT.
 child_line() {
-    wininspect tree "$1" | awk -v text="$2" '$1 == "child" && substr($0, index($0, " text ") + 6) == text' | head -n 1
+    winprobe tree "$1" | awk -v text="$2" '$1 == "child" && substr($0, index($0, " text ") + 6) == text' | head -n 1
 }
 
 child_field() { # WINDOW TEXT FIELD-NAME: the value after FIELD-NAME
@@ -39,7 +39,7 @@ expect_visible() { # 0|1 WINDOW CAPTION...: each captioned control is hidden (0)
 # The memo is the one edit control; its text comes escaped, less a final line break.
 memo_text() {
     local text
-    text=$(wininspect tree "$1" | awk '$1 == "child" && $6 == "Edit" { print substr($0, index($0, " text ") + 6); exit }')
+    text=$(winprobe tree "$1" | awk '$1 == "child" && $6 == "Edit" { print substr($0, index($0, " text ") + 6); exit }')
     echo "${text%\\r\\n}"
 }
 
@@ -49,7 +49,7 @@ memo_text() {
 click_and_expect() {
     local before got expected=$3
     before=$(opened_count)
-    wininspect click "$2" "$1" >/dev/null || wine_fail "no button \"$2\""
+    winprobe click "$2" "$1" >/dev/null || wine_fail "no button \"$2\""
     wait_opened $((before + 1)) 20
     got=$(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null)
     [[ $expected =~ ^https?://[^/]+$ ]] && expected+=/
@@ -89,7 +89,7 @@ done
 m() { muldiv "$1" "$n" 23; }
 [[ $left == $((4 + $(m 6))) && $top == $(($(m 52) + 4 + $(m 6))) ]] ||
     wine_fail "Button8 at $left, $top with N = $n"
-read -r client_width client_height origin_x origin_y < <(wininspect windows | awk -v id="$zh" '$2 == id { print $8, $9, $16, $17 }')
+read -r client_width client_height origin_x origin_y < <(winprobe windows | awk -v id="$zh" '$2 == id { print $8, $9, $16, $17 }')
 [[ "$client_width x $client_height" == "$(m 1029) x $(m 735)" ]] ||
     wine_fail "client $client_width x $client_height, not $(m 1029) x $(m 735) for N = $n"
 
@@ -126,7 +126,7 @@ expect_visible 1 "$zh" 软件安装 下载资源 视频教程 "柯霖软件QQ群
 # The keyboard: on activation the main view has the focus, Tab walks the
 # toolbar from the back button, Shift+Tab and the arrow keys go back and
 # among siblings, and Enter clicks the focused button.
-focused() { wininspect focus "$zh" | sed -n 's/^focus 0x[0-9a-f]* class .* text //p'; }
+focused() { winprobe focus "$zh" | sed -n 's/^focus 0x[0-9a-f]* class .* text //p'; }
 press() { # KEY TEXT: after KEY the control captioned TEXT has the focus
     xdotool key "$1"
     local deadline=$((SECONDS + 10))
@@ -181,39 +181,39 @@ click_and_expect "$zh" "柯霖软件QQ群号:527418306" \
 # Back with no earlier page: the browser control refuses, the error box shows
 # the system's text with the full-stop rule, captioned with the title, and
 # after OK the window goes on.
-wininspect click "<" "$zh" >/dev/null
+winprobe click "<" "$zh" >/dev/null
 deadline=$((SECONDS + 20))
-until box=$(wininspect boxes | awk '$1 == "box" && $6 == "#32770" { print $2; exit }') && [[ -n $box ]]; do
+until box=$(winprobe boxes | awk '$1 == "box" && $6 == "#32770" { print $2; exit }') && [[ -n $box ]]; do
     ((SECONDS < deadline)) || wine_fail "no error box after <"
     sleep 0.1
 done
-[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $1 == "box" { print $8 }') == korinview ]] ||
+[[ $(winprobe boxes | awk -v box="$box" '$2 == box && $1 == "box" { print $8 }') == korinview ]] ||
     wine_fail "the error box's caption is not the title"
-[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $1 == "boxtext" && $4 == "Static"') == *. ]] ||
+[[ $(winprobe boxes | awk -v box="$box" '$2 == box && $1 == "boxtext" && $4 == "Static"') == *. ]] ||
     wine_fail "the error box's text has no full stop"
-wininspect click 确定 "$box" >/dev/null
+winprobe click 确定 "$box" >/dev/null
 deadline=$((SECONDS + 10))
-while wininspect boxes | grep -q "^box $box "; do
+while winprobe boxes | grep -q "^box $box "; do
     ((SECONDS < deadline)) || wine_fail "the error box stays after OK"
     sleep 0.1
 done
 
 video=$(configured KORINVIEW_VIDEO_SITE)
-wininspect click 视频教程 "$zh" >/dev/null
+winprobe click 视频教程 "$zh" >/dev/null
 wait_requested /search_video/q_Korinplot 1 30
 [[ $(requested_from /search_video/q_Korinplot "${video#http://}") == 1 ]] || wine_fail "the video page was not asked of $video"
 
 # EN hides the Chinese-only rows and groups and asks for the pictures again;
 # CN shows them and asks once more.
 english_lines="Install include:\\r\\nKorinplot\\r\\n  Can import DWG/DXF\\r\\nKorinbeam Coreldraw tool\\r\\n  Support CDR 12/x4/x5/x6/x7\\r\\n----------------------------\\r\\nEmail:$email"
-wininspect click EN "$zh" >/dev/null
+winprobe click EN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 2 30
 wait_requested /soft/images/2.jpg 2 30
 expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
     "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
 [[ $(memo_text "$zh") == "$english_lines" ]] || wine_fail "memo after EN: $(memo_text "$zh")"
-wininspect click CN "$zh" >/dev/null
+winprobe click CN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 3 30
 wait_requested /soft/images/2.jpg 3 30
 expect_visible 1 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
@@ -226,29 +226,29 @@ en=$(wine_wait_window "$english" "$zh")
 [[ $(visible "$en" "Install Korinplot(All function)") == 1 ]] || wine_fail "the English copy shows no English caption"
 [[ $(visible "$en" 安装Korinplot中文版) == 0 ]] || wine_fail "the English copy shows a Chinese-only button"
 [[ $(memo_text "$en") == "$english_lines" ]] || wine_fail "English memo: $(memo_text "$en")"
-wininspect close "$en" >/dev/null
+winprobe close "$en" >/dev/null
 wine_wait_exit "$english"
 [[ $STATUS == 0 ]] || wine_fail "the English copy ended with status $STATUS"
 kill -0 "$chinese" 2>/dev/null || wine_fail "closing the second copy ended the first"
-[[ -z $(wininspect boxes | awk '$1 == "box" && $6 == "#32770"') ]] || wine_fail "a dialog is open"
+[[ -z $(winprobe boxes | awk '$1 == "box" && $6 == "#32770"') ]] || wine_fail "a dialog is open"
 
 # A web view whose browser control cannot be created (its library switched
 # off) ends start-up: the fatal report, then status 1.
 start_wine_launcher broken "$SCRATCH" LC_ALL=en_US.UTF-8 "WINEDLLOVERRIDES=mshtml=;ieframe="
 deadline=$((SECONDS + 60))
-until box=$(wininspect boxes | awk '$1 == "box" && $8 == "Application" { print $2; exit }') && [[ -n $box ]]; do
+until box=$(winprobe boxes | awk '$1 == "box" && $8 == "Application" { print $2; exit }') && [[ -n $box ]]; do
     ((SECONDS < deadline)) || wine_fail "no fatal report without the browser control"
     sleep 0.2
 done
-[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $1 == "box"') == *"caption Application Error" ]] ||
+[[ $(winprobe boxes | awk -v box="$box" '$2 == box && $1 == "box"') == *"caption Application Error" ]] ||
     wine_fail "the fatal report's caption is not \"Application Error\""
-[[ $(wininspect boxes | awk -v box="$box" '$2 == box && $4 == "Static"') == *"text Exception EOleSysError in module korinview.exe at "* ]] ||
-    wine_fail "fatal report: $(wininspect boxes | awk -v box="$box" '$2 == box')"
-wininspect click OK "$box" >/dev/null
+[[ $(winprobe boxes | awk -v box="$box" '$2 == box && $4 == "Static"') == *"text Exception EOleSysError in module korinview.exe at "* ]] ||
+    wine_fail "fatal report: $(winprobe boxes | awk -v box="$box" '$2 == box')"
+winprobe click OK "$box" >/dev/null
 wine_wait_exit "$broken"
 [[ $STATUS == 1 ]] || wine_fail "the fatal start ended with status $STATUS, not 1"
 
-wininspect close "$zh" >/dev/null
+winprobe close "$zh" >/dev/null
 wine_wait_exit "$chinese"
 [[ $STATUS == 0 ]] || wine_fail "ended with status $STATUS"
 echo "1 passed, 0 failed"

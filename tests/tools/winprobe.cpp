@@ -2,12 +2,12 @@
 // tests/program/test_windows.sh. Run in the launcher's prefix, it prints
 // plain lines (UTF-8, one window a line, text last) for bash to grep:
 //
-//   wininspect windows          the top-level windows captioned "Korinview"
-//   wininspect tree [HWND]      every child of one of them, depth first
-//   wininspect click TARGET     BM_CLICK to a child given as 0xHWND or by its text
-//   wininspect close [HWND]     WM_CLOSE to the top-level window
-//   wininspect boxes            every visible top-level window with its texts
-//   wininspect focus [HWND]     the window that holds the keyboard focus in its thread
+//   winprobe windows          the top-level windows captioned "Korinview"
+//   winprobe tree [HWND]      every child of one of them, depth first
+//   winprobe click TARGET     BM_CLICK to a child given as 0xHWND or by its text
+//   winprobe close [HWND]     WM_CLOSE to the top-level window
+//   winprobe boxes            every visible top-level window with its texts
+//   winprobe focus [HWND]     the window that holds the keyboard focus in its thread
 //
 // Messages are posted, not sent, so a handler that opens a modal box never
 // holds this program up.
@@ -290,6 +290,6 @@ int wmain(int argc, wchar_t **argv)
         return listBoxes();
     if (command == L"focus")
         return focus(argc, argv);
-    print("usage: wininspect windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND]");
+    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND]");
     return 2;
 }
