@@ -5,10 +5,23 @@
 #include "core/korinviewconfig.h"
 #include "core/unicode.h"
 
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
 int dockInset(const BevelSpec &bevels, int borderWidth)
 {
     const auto width = [&bevels](TBevelCut cut) { return cut != TBevelCut::bvNone ? bevels.width : 0; };
     return borderWidth + width(bevels.outer) + width(bevels.inner);
+}
+
+int layoutRow(const std::vector<ControlSpec> &layout, const char *name)
+{
+    const auto found = std::find_if(layout.begin(), layout.end(),
+                                    [name](const ControlSpec &row) { return std::strcmp(row.name, name) == 0; });
+    if (found == layout.end())
+        throw std::out_of_range(name);
+    return static_cast<int>(found - layout.begin());
 }
 
 std::vector<ControlSpec> designLayout(const KorinviewConfig &config)

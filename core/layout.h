@@ -56,3 +56,7 @@ inline constexpr int kDesignClientHeight = 735;
 
 // Every control in declaration order, each container before its children.
 std::vector<ControlSpec> designLayout(const KorinviewConfig &config);
+
+// The row of the control of that name; std::out_of_range for a name the
+// layout does not have.
+int layoutRow(const std::vector<ControlSpec> &layout, const char *name);

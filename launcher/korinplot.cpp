@@ -104,11 +104,9 @@ void TKorinplot::createControls(const std::vector<ControlSpec> &layout)
         int parentNode = 0;
         QWidget *parent = this;
         if (row.parent) {
-            const auto found = std::find_if(m_controls.begin(), m_controls.end(), [&](const QWidget *control) {
-                return control->objectName() == QLatin1String(row.parent);
-            });
-            parentNode = static_cast<int>(found - m_controls.begin()) + 1;
-            parent = *found;
+            const int parentRow = layoutRow(layout, row.parent);
+            parentNode = parentRow + 1;
+            parent = m_controls[parentRow];
         }
         QWidget *control = createControl(row, parent);
         control->setObjectName(QLatin1String(row.name));
@@ -243,11 +241,7 @@ void TKorinplot::closeEvent(QCloseEvent *event)
 
 QWidget *TKorinplot::control(const char *name) const
 {
-    const auto found = std::find_if(m_controls.begin(), m_controls.end(),
-                                    [name](const QWidget *control) { return control->objectName() == QLatin1String(name); });
-    if (found == m_controls.end())
-        throw std::out_of_range(name);
-    return *found;
+    return m_controls[layoutRow(m_layout, name)];
 }
 
 TWebBrowser *TKorinplot::webBrowser(const char *name) const

@@ -14,9 +14,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstring>
 #include <span>
-#include <stdexcept>
 
 TKorinplot *Korinplot = nullptr;
 
@@ -196,11 +194,7 @@ HWND TKorinplot::parentWindow(int i) const
 
 int TKorinplot::row(const char *name) const
 {
-    const auto found = std::find_if(m_layout.begin(), m_layout.end(),
-                                    [name](const ControlSpec &design) { return std::strcmp(design.name, name) == 0; });
-    if (found == m_layout.end())
-        throw std::out_of_range(name);
-    return static_cast<int>(found - m_layout.begin());
+    return layoutRow(m_layout, name);
 }
 
 int TKorinplot::rowOf(HWND window) const
