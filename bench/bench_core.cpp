@@ -1,9 +1,9 @@
 // Micro-benchmarks of the work done on the GUI thread: a language switch
 // and the picture decode. Prints medians; asserts nothing.
 
-#include "app/tapplication.h"
-#include "launcher/korinplot.h"
-#include "platform/jpegimage.h"
+#include "qt/tapplication.h"
+#include "qt/korinplot.h"
+#include "qt/jpegimage.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -59,7 +59,7 @@ start_window_manager() {
 }
 
 # start_weston: weston's headless compositor, one 1920 x 1080 output, with
-# the test module (tests/tools/westoncontrol.cpp) that weston_ask drives;
+# the test module (tests/program/tools/westoncontrol.cpp) that weston_ask drives;
 # sets WESTON_SOCKET, the WAYLAND_DISPLAY of a launcher started after it.
 start_weston() {
     local runtime=$SCRATCH/weston
@@ -351,7 +351,7 @@ accessible_tree() {
 # --- The Windows program under Wine (tests/program/test_windows.sh) ---
 # Sourced there with build-windows/korinview.exe in $1 and build-windows in
 # $2, whose CMakeCache.txt `configured` then reads. The probe
-# (tests/tools/winprobe.cpp) is cross-built beside the program.
+# (tests/program/tools/winprobe.cpp) is cross-built beside the program.
 
 WINPROBE=$BUILD/winprobe.exe
 
