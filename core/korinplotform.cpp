@@ -28,10 +28,10 @@ void KorinplotForm::setlanguage(std::uint16_t inlanID)
     }
     interfaceLanguageChanged(chinese);
 
-    setCaption("Button17", toolbarCaption(ToolbarCaption::Install, chinese));
-    setCaption("Button6", toolbarCaption(ToolbarCaption::Downloads, chinese));
-    setCaption("Button3", toolbarCaption(ToolbarCaption::Video, chinese));
-    setCaption("Button7", toolbarCaption(ToolbarCaption::Community, chinese));
+    setCaption("Button17", userText(UserText::Install, chinese));
+    setCaption("Button6", userText(UserText::Downloads, chinese));
+    setCaption("Button3", userText(UserText::Video, chinese));
+    setCaption("Button7", userText(UserText::Community, chinese));
     const auto setInstallCaption = [this, chinese](const char *button) {
         const CatalogueRow &row = catalogueRow(button);
         setCaption(button, fromUtf8(chinese ? row.chinese : row.english));

@@ -1,6 +1,7 @@
 #include "core/language.h"
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -24,6 +25,28 @@ constexpr AccessibleText kAccessibleTexts[] = {
     {"Panel8", "3.40 中文版 B 型板", "3.40 Chinese edition, board B", nullptr, nullptr},
     {"WebBrowser2", "图片一", "Picture 1", nullptr, nullptr},
     {"WebBrowser3", "图片二", "Picture 2", nullptr, nullptr},
+};
+
+struct UserTextEntry
+{
+    UserText which;
+    const char16_t *chinese;
+    const char16_t *english;
+};
+
+constexpr UserTextEntry kUserTexts[] = {
+    {UserText::Install, u"软件安装", u"Install"},
+    {UserText::Downloads, u"下载资源", u"Downloads"},
+    {UserText::Video, u"视频教程", u"Video"},
+    {UserText::Community, u"柯霖软件QQ群号:527418306", u"Korinware QQ Group"},
+    {UserText::PictureNotAvailable, u"图片暂时无法显示", u"Picture not available"},
+    {UserText::PageUnreachable, u"无法连接网络。按 R 重试。", u"The page cannot be reached. Press R to try again."},
+    {UserText::PageNoAnswer, u"服务器没有响应。按 R 重试。", u"The server did not answer. Press R to try again."},
+    {UserText::PageStopped, u"页面意外停止。按 R 重试。", u"The page stopped unexpectedly. Press R to try again."},
+    {UserText::CopyImage, u"复制图片", u"Copy Image"},
+    {UserText::CopyImageAddress, u"复制图片地址", u"Copy Image Address"},
+    {UserText::OpenImageInBrowser, u"在浏览器中打开图片", u"Open Image in Browser"},
+    {UserText::PageDialogCaption, u"%1 显示", u"%1 says"},
 };
 
 struct LocaleId
@@ -74,19 +97,22 @@ std::vector<std::u16string> builtinLines(bool chinese, const std::u16string &sup
             u"  Support CDR 12/x4/x5/x6/x7", rule, email};
 }
 
-std::u16string toolbarCaption(ToolbarCaption which, bool chinese)
+std::u16string userText(UserText which, bool chinese)
 {
-    switch (which) {
-    case ToolbarCaption::Install:
-        return chinese ? u"软件安装" : u"Install";
-    case ToolbarCaption::Downloads:
-        return chinese ? u"下载资源" : u"Downloads";
-    case ToolbarCaption::Video:
-        return chinese ? u"视频教程" : u"Video";
-    case ToolbarCaption::Community:
-        return chinese ? u"柯霖软件QQ群号:527418306" : u"Korinware QQ Group";
+    for (const UserTextEntry &entry : kUserTexts) {
+        if (entry.which == which)
+            return chinese ? entry.chinese : entry.english;
     }
     return {};
+}
+
+std::u16string pictureName(const std::u16string &fileName, int width, int height)
+{
+    const auto number = [](int value) {
+        const std::string digits = std::to_string(value);
+        return std::u16string(digits.begin(), digits.end());
+    };
+    return fileName + u" (" + number(width) + u"\u00d7" + number(height) + u")";
 }
 
 std::u16string readmeName(bool chinese)

@@ -17,8 +17,31 @@ bool isChineseLangID(std::uint16_t id);
 // The description shown when no readme of the language is present.
 std::vector<std::u16string> builtinLines(bool chinese, const std::u16string &supportEmail);
 
-enum class ToolbarCaption { Install, Downloads, Video, Community };
-std::u16string toolbarCaption(ToolbarCaption which, bool chinese);
+// Every other text the user reads, in both interface languages.
+enum class UserText {
+    // Toolbar captions that follow the language.
+    Install,
+    Downloads,
+    Video,
+    Community,
+    // A view's notice in place of what it cannot show.
+    PictureNotAvailable,
+    PageUnreachable,
+    PageNoAnswer,
+    PageStopped,
+    // A side picture's menu.
+    CopyImage,
+    CopyImageAddress,
+    OpenImageInBrowser,
+    // A page's script dialog caption; "%1" stands for the page's host.
+    PageDialogCaption,
+};
+std::u16string userText(UserText which, bool chinese);
+
+// How a screen reader names a picture shown by a side view, as a browser
+// names an image document: the address's file name (else its host) and the
+// picture's size, "1.jpg (456×326)".
+std::u16string pictureName(const std::u16string &fileName, int width, int height);
 
 // The readme that replaces the built-in lines of a language.
 std::u16string readmeName(bool chinese);

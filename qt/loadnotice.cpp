@@ -1,7 +1,8 @@
 #include "qt/loadnotice.h"
 
+#include "qt/uitext.h"
+
 #include <QEvent>
-#include <QLocale>
 #include <QPainter>
 
 LoadNotice::LoadNotice(bool browserPane, QWidget *parent) : QWidget(parent), m_browserPane(browserPane)
@@ -22,21 +23,17 @@ void LoadNotice::report(Cause cause)
 
 QString LoadNotice::text() const
 {
-    const bool chinese = QLocale().language() == QLocale::Chinese;
     if (!m_browserPane)
-        return chinese ? QStringLiteral("图片暂时无法显示") : QStringLiteral("Picture not available");
+        return uiText(UserText::PictureNotAvailable);
     switch (m_cause) {
     case Cause::NoAnswer:
-        return chinese ? QStringLiteral("服务器没有响应。按 R 重试。")
-                       : QStringLiteral("The server did not answer. Press R to try again.");
+        return uiText(UserText::PageNoAnswer);
     case Cause::Stopped:
-        return chinese ? QStringLiteral("页面意外停止。按 R 重试。")
-                       : QStringLiteral("The page stopped unexpectedly. Press R to try again.");
+        return uiText(UserText::PageStopped);
     case Cause::Unreachable:
         break;
     }
-    return chinese ? QStringLiteral("无法连接网络。按 R 重试。")
-                   : QStringLiteral("The page cannot be reached. Press R to try again.");
+    return uiText(UserText::PageUnreachable);
 }
 
 void LoadNotice::paintEvent(QPaintEvent *)

@@ -13,7 +13,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kAnswerDeadline = 20s;
 
 bool isWebAddress(const QUrl &url)
 {

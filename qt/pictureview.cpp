@@ -2,6 +2,7 @@
 
 #include "core/imagefit.h"
 #include "qt/shellopen.h"
+#include "qt/uitext.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>
@@ -9,7 +10,6 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QLocale>
 #include <QMenu>
 #include <QMovie>
 #include <QPainter>
@@ -44,7 +44,7 @@ QString pictureTitle(const QUrl &address, const QSize &size)
     QString name = address.fileName(QUrl::FullyDecoded);
     if (name.isEmpty())
         name = address.host();
-    return QStringLiteral("%1 (%2\u00d7%3)").arg(name).arg(size.width()).arg(size.height());
+    return toQString(pictureName(name.toStdU16String(), size.width(), size.height()));
 }
 
 } // namespace
@@ -130,18 +130,17 @@ void PictureView::paintEvent(QPaintEvent *)
 
 void PictureView::contextMenuEvent(QContextMenuEvent *event)
 {
-    const bool chinese = QLocale().language() == QLocale::Chinese;
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QImage picture = frame();
     const QUrl address = m_address;
-    menu->addAction(chinese ? QStringLiteral("复制图片") : QStringLiteral("Copy Image"), this,
+    menu->addAction(uiText(UserText::CopyImage), this,
                     [picture] { QGuiApplication::clipboard()->setImage(picture); });
-    menu->addAction(chinese ? QStringLiteral("复制图片地址") : QStringLiteral("Copy Image Address"), this,
+    menu->addAction(uiText(UserText::CopyImageAddress), this,
                     [address] { QGuiApplication::clipboard()->setText(address.toString(QUrl::FullyEncoded)); });
     // Only web addresses leave the launcher.
     if (address.scheme() == QLatin1String("http") || address.scheme() == QLatin1String("https")) {
-        menu->addAction(chinese ? QStringLiteral("在浏览器中打开图片") : QStringLiteral("Open Image in Browser"), this,
+        menu->addAction(uiText(UserText::OpenImageInBrowser), this,
                         [this, address] { ShellOpen(this, address.toString(QUrl::FullyEncoded)); });
     }
     menu->popup(event->globalPos());

@@ -1,7 +1,8 @@
 #include "qt/webengine/enginepage.h"
 
+#include "qt/uitext.h"
+
 #include <QInputDialog>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWebEngineView>
@@ -38,8 +39,7 @@ private:
 QString dialogTitle(const QUrl &origin)
 {
     const QString host = origin.host().isEmpty() ? origin.toString() : origin.host();
-    return QLocale().language() == QLocale::Chinese ? QStringLiteral("%1 显示").arg(host)
-                                                    : QStringLiteral("%1 says").arg(host);
+    return uiText(UserText::PageDialogCaption).arg(host);
 }
 
 } // namespace

@@ -13,7 +13,6 @@ namespace {
 // The engine reports 0 or 10 while it waits for the answer and more as soon
 // as the answer's first bytes are in.
 constexpr int kWaitingProgress = 10;
-constexpr auto kAnswerDeadline = 20s;
 constexpr int kProgressLineHeight = 3;
 
 } // namespace

@@ -30,3 +30,50 @@ TEST_CASE("restarts are limited per minute")
     CHECK(!budget.take(65s));
     CHECK(budget.take(70s));
 }
+
+// A view that keeps failing waits longer each time, one request at a time;
+// an answer, R or a new address starts the count again.
+TEST_CASE("a failing view asks again later each time, one request at a time")
+{
+    RecoveryState view;
+    view.restart();
+    view.asked();
+    CHECK(!view.mayRetry(true));
+    CHECK(view.failed() == 2000ms);
+    CHECK(view.failing());
+    CHECK(view.wantsNetwork());
+    CHECK(view.mayRetry(true));
+    CHECK(!view.mayRetry(false));
+    view.asked();
+    CHECK(!view.failing());
+    CHECK(view.failed() == 4000ms);
+    view.asked();
+    CHECK(view.failed() == 8000ms);
+    view.restart();
+    view.asked();
+    CHECK(view.failed() == 2000ms);
+    view.asked();
+    view.answered();
+    CHECK(!view.failing());
+    CHECK(!view.wantsNetwork());
+    view.asked();
+    CHECK(view.failed() == 2000ms);
+}
+
+// Three renderers a minute are replaced; after that the view fails and
+// waits, with no timer, until the network comes back or the user acts.
+TEST_CASE("a view whose renderer keeps dying gives up until asked")
+{
+    RecoveryState view;
+    view.asked();
+    view.answered();
+    CHECK(view.rendererEnded(0ms));
+    CHECK(view.rendererEnded(1s));
+    CHECK(view.rendererEnded(2s));
+    CHECK(!view.rendererEnded(3s));
+    CHECK(view.failing());
+    CHECK(view.wantsNetwork());
+    view.stopped();
+    CHECK(!view.failing());
+    CHECK(view.mayRetry(true));
+}
