@@ -442,3 +442,10 @@ std::uint16_t TKorinplot::systemDefaultLangID()
 {
     return GetSystemDefaultLangID();
 }
+
+void TKorinplot::interfaceLanguageChanged(bool chinese)
+{
+    // The interface language goes with the captions: it stays as it was when
+    // the readme cannot be read.
+    Application->setInterfaceChinese(chinese);
+}

@@ -44,6 +44,7 @@ protected:
     bool fileExists(const std::u16string &name) override;
     void shellOpen(const std::u16string &address) override;
     std::uint16_t systemDefaultLangID() override;
+    void interfaceLanguageChanged(bool chinese) override;
 
 private:
     // One control of the layout; which member is set follows its kind.

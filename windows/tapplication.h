@@ -44,6 +44,10 @@ public:
     int PixelsPerInch() const { return m_pixelsPerInch; }
     HICON Icon() const { return m_icon; }
     HWND Handle() const { return m_window; }
+    // The interface language, for what the window shows besides its
+    // captions (notices, menus, names for screen readers).
+    bool InterfaceChinese() const { return m_interfaceChinese; }
+    void setInterfaceChinese(bool chinese) { m_interfaceChinese = chinese; }
 
 private:
     void setMainForm(TKorinplot *form);
@@ -58,6 +62,7 @@ private:
     HWND m_window = nullptr;
     TKorinplot *m_mainForm = nullptr;
     bool m_terminated = false;
+    bool m_interfaceChinese = false;
 };
 
 // The application object, reachable everywhere once it exists.
