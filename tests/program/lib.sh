@@ -326,21 +326,39 @@ close_and_wait() {
 # behind it, marked as a screen reader would mark it; exports
 # DBUS_SESSION_BUS_ADDRESS, which a launcher started after it must be given
 # (start_launcher VAR DIR DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS").
+# Any call to org.a11y.Bus before our bus launcher owns that name would make
+# the session bus start a second one of its own (its service file, with
+# accessibility off), and the two would race for the name; so the wait asks
+# the bus itself who owns the name, which starts nothing, and the status the
+# toolkit will read is checked before any launcher starts.
 start_accessibility_bus() {
-    local reply
+    local reply launcher owner status
     reply=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no session bus"
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$reply")
     PIDS+=("$(sed -n 2p <<<"$reply")")
     export DBUS_SESSION_BUS_ADDRESS
     GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 --screen-reader=1 \
         >>"$SCRATCH/atspi.log" 2>&1 &
-    PIDS+=($!)
+    launcher=$!
+    PIDS+=("$launcher")
     local deadline=$((SECONDS + 20))
-    until dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1; do
+    until owner=$(dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus 2>/dev/null); do
+        kill -0 "$launcher" 2>/dev/null || fail "the accessibility bus launcher ended: $(cat "$SCRATCH/atspi.log")"
         ((SECONDS < deadline)) || fail "the accessibility bus did not start: $(cat "$SCRATCH/atspi.log")"
         sleep 0.1
     done
+    owner=$(awk '{ print $NF }' <<<"$owner")
+    [[ $owner == "$launcher" ]] || fail "org.a11y.Bus is owned by process $owner, not the test's bus launcher $launcher"
+    for status in IsEnabled ScreenReaderEnabled; do
+        reply=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Get string:org.a11y.Status "string:$status" 2>&1) ||
+            fail "no accessibility status $status: $reply"
+        reply=$(awk '{ print $NF }' <<<"$reply")
+        [[ $reply == true ]] || fail "the accessibility bus reads $status $reply, not true"
+    done
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
+        fail "the accessibility bus gives no address: $(cat "$SCRATCH/atspi.log")"
 }
 
 # accessible_tree PID [SECONDS LINE...]: the launcher's accessible tree, or a
