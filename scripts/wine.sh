@@ -1,9 +1,11 @@
+# shellcheck shell=bash
 # Sourced, not run: wine_for EXE chooses the Wine that runs the Windows
 # program EXE, from the machine named in its PE header, and sets WINE (the
 # loader), WINESERVER, WINEARCH (of a prefix made for it) and WINE_BITS.
 # Debian's `wine` wrapper tries the 32-bit loader first, which fails where
 # the host runs no 32-bit code, so each loader is called by its own path.
 # Status 77 where the host cannot run a 32-bit program, 1 for no program.
+# shellcheck source=scripts/host32.sh
 source "$(dirname "${BASH_SOURCE[0]}")/host32.sh"
 
 wine_for() {
@@ -21,5 +23,5 @@ wine_for() {
         ;;
     *) return 1 ;;
     esac
-    export WINE WINESERVER WINEARCH
+    export WINE WINESERVER WINEARCH WINE_BITS
 }

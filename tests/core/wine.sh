@@ -9,7 +9,7 @@ source "$(dirname "$0")/../../scripts/wine.sh"
 status=0
 wine_for "$1" || status=$?
 if ((status == 77)); then
-    echo "skipped: this host runs no 32-bit programs, so no 32-bit Wine"
+    echo "skipped: no 32-bit programs run here (or KORINVIEW_NO_32BIT=1), so no 32-bit Wine"
     exit 77
 elif ((status != 0)); then
     echo "FAIL: no Windows program $1: build it with scripts/build-windows" >&2

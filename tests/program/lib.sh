@@ -382,7 +382,7 @@ choose_wine() {
     local status=0
     wine_for "$KORINVIEW" || status=$?
     if ((status == 77)); then
-        echo "skipped: this host runs no 32-bit programs, so not the 32-bit program"
+        echo "skipped: no 32-bit programs run here (or KORINVIEW_NO_32BIT=1), so not the 32-bit program"
         exit 77
     fi
     ((status == 0)) || fail "$KORINVIEW is no Windows program"
