@@ -4,13 +4,14 @@
 # loader), WINESERVER, WINEARCH (of a prefix made for it) and WINE_BITS.
 # Debian's `wine` wrapper tries the 32-bit loader first, which fails where
 # the host runs no 32-bit code, so each loader is called by its own path.
-# Status 77 where the host cannot run a 32-bit program, 1 for no program.
+# Status 77 where the host cannot run a 32-bit program, 2 where that Wine is
+# not installed (scripts/deps installs it), 1 for no Windows program.
 # shellcheck source=scripts/host32.sh
 source "$(dirname "${BASH_SOURCE[0]}")/host32.sh"
 
 wine_for() {
     local offset machine
-    [[ -f $1 ]] || return 1
+    [[ -f $1 && $(head -c 2 "$1") == MZ ]] || return 1
     offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
     machine=$(od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' ')
     case $machine in
@@ -24,4 +25,5 @@ wine_for() {
     *) return 1 ;;
     esac
     export WINE WINESERVER WINEARCH WINE_BITS
+    [[ -x $WINE && -x $WINESERVER ]] || return 2
 }

@@ -11,6 +11,9 @@ wine_for "$1" || status=$?
 if ((status == 77)); then
     echo "skipped: no 32-bit programs run here (or KORINVIEW_NO_32BIT=1), so no 32-bit Wine"
     exit 77
+elif ((status == 2)); then
+    echo "FAIL: no $WINE: scripts/deps installs it" >&2
+    exit 1
 elif ((status != 0)); then
     echo "FAIL: no Windows program $1: build it with scripts/build-windows" >&2
     exit 1

@@ -385,6 +385,7 @@ choose_wine() {
         echo "skipped: no 32-bit programs run here (or KORINVIEW_NO_32BIT=1), so not the 32-bit program"
         exit 77
     fi
+    ((status != 2)) || fail "no $WINE: scripts/deps installs it"
     ((status == 0)) || fail "$KORINVIEW is no Windows program"
     echo "the $WINE_BITS-bit Windows program under $WINE"
 }
