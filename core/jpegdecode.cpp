@@ -1,7 +1,10 @@
 #include "core/jpegdecode.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio> // jpeglib.h uses FILE without including it
+#include <limits>
 
 #include <jpeglib.h>
 
@@ -62,6 +65,14 @@ bool readRows(Decoder &decoder, std::uint8_t *bits, std::size_t stride)
 
 } // namespace
 
+bool withinPictureLimit(std::uint64_t width, std::uint64_t height, std::uint64_t rowBytes)
+{
+    // Each factor is checked before the product, so no product wraps.
+    const std::uint64_t bytes = std::min(pictureLimit.bytes, std::uint64_t(std::numeric_limits<std::size_t>::max()));
+    return width > 0 && height > 0 && width <= pictureLimit.pixels / height &&
+           rowBytes <= bytes / height;
+}
+
 bool decodeJpeg(std::span<const std::uint8_t> data, const PictureRows &rows)
 {
     if (data.empty())
@@ -69,10 +80,13 @@ bool decodeJpeg(std::span<const std::uint8_t> data, const PictureRows &rows)
     Decoder decoder;
     if (!startDecoding(decoder, data))
         return false;
+    const std::uint64_t width = decoder.info.output_width;
+    const std::uint64_t height = decoder.info.output_height;
+    if (!withinPictureLimit(width, height, width * 3))
+        return false;
     std::size_t stride = 0;
-    std::uint8_t *bits = rows(static_cast<int>(decoder.info.output_width),
-                              static_cast<int>(decoder.info.output_height), stride);
-    return bits && readRows(decoder, bits, stride);
+    std::uint8_t *bits = rows(static_cast<int>(width), static_cast<int>(height), stride);
+    return bits && stride >= width * 3 && readRows(decoder, bits, stride);
 }
 
 std::optional<RgbPicture> decodeJpeg(std::span<const std::uint8_t> data, std::size_t rowAlignment)

@@ -19,6 +19,7 @@ LOOPBACK_LOG=$SCRATCH/requests
 OPENED=$SCRATCH/opened
 source "$HERE/../../scripts/xserver.sh"
 source "$HERE/../../scripts/loopback.sh"
+source "$HERE/../../scripts/wine.sh"
 
 # Waits for each process too, so the next test never meets a dying X server.
 cleanup() {
@@ -325,21 +326,39 @@ close_and_wait() {
 # behind it, marked as a screen reader would mark it; exports
 # DBUS_SESSION_BUS_ADDRESS, which a launcher started after it must be given
 # (start_launcher VAR DIR DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS").
+# Any call to org.a11y.Bus before our bus launcher owns that name would make
+# the session bus start a second one of its own (its service file, with
+# accessibility off), and the two would race for the name; so the wait asks
+# the bus itself who owns the name, which starts nothing, and the status the
+# toolkit will read is checked before any launcher starts.
 start_accessibility_bus() {
-    local reply
+    local reply launcher owner status
     reply=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no session bus"
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$reply")
     PIDS+=("$(sed -n 2p <<<"$reply")")
     export DBUS_SESSION_BUS_ADDRESS
     GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 --screen-reader=1 \
         >>"$SCRATCH/atspi.log" 2>&1 &
-    PIDS+=($!)
+    launcher=$!
+    PIDS+=("$launcher")
     local deadline=$((SECONDS + 20))
-    until dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1; do
+    until owner=$(dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus 2>/dev/null); do
+        kill -0 "$launcher" 2>/dev/null || fail "the accessibility bus launcher ended: $(cat "$SCRATCH/atspi.log")"
         ((SECONDS < deadline)) || fail "the accessibility bus did not start: $(cat "$SCRATCH/atspi.log")"
         sleep 0.1
     done
+    owner=$(awk '{ print $NF }' <<<"$owner")
+    [[ $owner == "$launcher" ]] || fail "org.a11y.Bus is owned by process $owner, not the test's bus launcher $launcher"
+    for status in IsEnabled ScreenReaderEnabled; do
+        reply=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Get string:org.a11y.Status "string:$status" 2>&1) ||
+            fail "no accessibility status $status: $reply"
+        reply=$(awk '{ print $NF }' <<<"$reply")
+        [[ $reply == true ]] || fail "the accessibility bus reads $status $reply, not true"
+    done
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
+        fail "the accessibility bus gives no address: $(cat "$SCRATCH/atspi.log")"
 }
 
 # accessible_tree PID [SECONDS LINE...]: the launcher's accessible tree, or a
@@ -349,14 +368,31 @@ accessible_tree() {
 }
 
 # --- The Windows program under Wine (tests/program/test_windows.sh) ---
-# Sourced there with build-windows/korinview.exe in $1 and build-windows in
-# $2, whose CMakeCache.txt `configured` then reads. The probe
+# Sourced there with korinview.exe in $1 and its build directory in $2
+# (build-windows, or build-windows-x86_64 for the 64-bit program), whose
+# CMakeCache.txt `configured` then reads. The probe
 # (tests/program/tools/winprobe.cpp) is cross-built beside the program.
 
 WINPROBE=$BUILD/winprobe.exe
 
-# start_wine: a private 32-bit Wine prefix under $SCRATCH, booted without a
-# question. mscoree and mshtml stay out of the boot, so neither the .NET nor
+# choose_wine: the Wine for the program under test, 64-bit or 32-bit as the
+# program is (scripts/wine.sh), said on the output; a 32-bit program on a
+# host that runs no 32-bit code ends the test as skipped (status 77).
+choose_wine() {
+    local status=0
+    wine_for "$KORINVIEW" || status=$?
+    if ((status == 77)); then
+        echo "skipped: no 32-bit programs run here (or KORINVIEW_NO_32BIT=1), so not the 32-bit program"
+        exit 77
+    fi
+    ((status != 2)) || fail "no $WINE: scripts/deps installs it"
+    ((status == 0)) || fail "$KORINVIEW is no Windows program"
+    echo "the $WINE_BITS-bit Windows program under $WINE"
+}
+
+# start_wine: a private Wine prefix under $SCRATCH of the program's own
+# kind (choose_wine), booted without a question. mscoree and mshtml stay out
+# of the boot, so neither the .NET nor
 # the HTML engine installer asks anything; mshtml thereby stays unregistered,
 # and the browser control still fetches each address it is given (the
 # loopback server sees the request) but finds no viewer for the answer, so
@@ -364,13 +400,14 @@ WINPROBE=$BUILD/winprobe.exe
 # run time. The menu builder would write desktop entries outside the prefix.
 # Web requests go through the loopback server as a proxy (or a dead port
 # when none runs), so nothing reaches past 127.0.0.1. Call it after
-# start_loopback_server.
+# start_loopback_server. A 64-bit prefix warns once that its 32-bit
+# rundll32 is missing where no 32-bit Wine is installed, harmlessly.
 start_wine() {
-    export WINEPREFIX=$SCRATCH/wine WINEARCH=win32 WINEDEBUG=-all
+    export WINEPREFIX=$SCRATCH/wine WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
     record_browser
     trap 'stop_wine; cleanup' EXIT
-    timeout 120 env "${WINE_DESKTOP_ENV[@]}" wineboot -i >>"$SCRATCH/wine.log" 2>&1 ||
+    timeout 120 env "${WINE_DESKTOP_ENV[@]}" "$WINE" wineboot -u >>"$SCRATCH/wine.log" 2>&1 ||
         fail "the Wine prefix did not boot: $(tail -n 5 "$SCRATCH/wine.log")"
     cat >"$SCRATCH/wine-settings.reg" <<REG
 REGEDIT4
@@ -379,15 +416,15 @@ REGEDIT4
 "ProxyEnable"=dword:00000001
 "ProxyServer"="127.0.0.1:${LOOPBACK_PORT:-9}"
 REG
-    timeout 60 wine regedit /S "$(winepath -w "$SCRATCH/wine-settings.reg" 2>/dev/null)" >>"$SCRATCH/wine.log" 2>&1 ||
+    timeout 60 "$WINE" regedit /S "$("$WINE" winepath -w "$SCRATCH/wine-settings.reg" 2>/dev/null)" >>"$SCRATCH/wine.log" 2>&1 ||
         fail "the Wine proxy settings were refused"
 }
 
 # stop_wine: ends every process of the private prefix and its wineserver.
 stop_wine() {
     [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]] || return 0
-    timeout 20 wineserver -k 2>/dev/null || true
-    timeout 20 wineserver -w 2>/dev/null || true
+    timeout 20 "$WINESERVER" -k 2>/dev/null || true
+    timeout 20 "$WINESERVER" -w 2>/dev/null || true
 }
 
 # The desktop as start_launcher gives it: no session, private XDG
@@ -414,7 +451,7 @@ start_wine_launcher() {
     shift $(($# < 2 ? $# : 2))
     (
         cd "$dir"
-        exec env "${WINE_DESKTOP_ENV[@]}" "$@" wine "$KORINVIEW" >>"$SCRATCH/launcher.log" 2>&1
+        exec env "${WINE_DESKTOP_ENV[@]}" "$@" "$WINE" "$KORINVIEW" >>"$SCRATCH/launcher.log" 2>&1
     ) &
     PIDS+=($!)
     printf -v "$var" '%s' "$!"
@@ -423,7 +460,7 @@ start_wine_launcher() {
 # winprobe ARGUMENT...: runs the probe in the prefix (windows, tree
 # [HWND], click 0xHWND|TEXT [HWND], close [HWND], boxes) and prints its lines.
 winprobe() {
-    LC_ALL=C.UTF-8 timeout 60 wine "$WINPROBE" "$@" 2>>"$SCRATCH/wine.log"
+    LC_ALL=C.UTF-8 timeout 60 "$WINE" "$WINPROBE" "$@" 2>>"$SCRATCH/wine.log"
 }
 
 # wine_windows: the visible top-level windows captioned "Korinview".

@@ -3,9 +3,13 @@
 # the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
-# window, status 0 on close and 1 after a fatal start.
-# Arguments: build-windows/korinview.exe and build-windows.
+# window, status 0 on close and 1 after a fatal start. The 64-bit program
+# runs under the 64-bit Wine on any amd64 host; the 32-bit one, which users
+# get, is skipped (status 77) where the host runs no 32-bit code.
+# Arguments: korinview.exe and its build directory (build-windows-x86_64 or
+# build-windows).
 source "$(dirname "$0")/lib.sh"
+choose_wine
 [[ -f $WINPROBE ]] || fail "no $WINPROBE: build with scripts/build-windows"
 start_xserver
 start_window_manager

@@ -11,13 +11,6 @@ QByteArray qrCode()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Offset of the frame header's height field, just past an SOF0 marker.
-qsizetype frameHeightOffset(const QByteArray &jpeg)
-{
-    const qsizetype marker = jpeg.indexOf(QByteArrayLiteral("\xFF\xC0"));
-    return marker < 0 ? -1 : marker + 5;
-}
-
 } // namespace
 
 class TestJpegImage : public QObject
@@ -40,35 +33,13 @@ private slots:
         QVERIFY(qGray(image.pixel(172, 186)) > 215);
     }
 
-    void damagedPictureGivesNullImage_data()
-    {
-        QTest::addColumn<QByteArray>("jpeg");
-        const QByteArray good = qrCode();
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not a JPEG") << QByteArray("GIF89a not a picture at all");
-        QTest::newRow("cut in the headers") << good.left(100);
-        QTest::newRow("cut in the scan") << good.left(good.size() / 2);
-        QTest::newRow("end marker missing") << good.left(good.size() - 2);
-
-        QByteArray noHeight = good;
-        const qsizetype height = frameHeightOffset(good);
-        QVERIFY(height > 0);
-        noHeight[height] = 0;
-        noHeight[height + 1] = 0;
-        QTest::newRow("zero height") << noHeight;
-
-        QByteArray huge = good;
-        huge[height] = '\xFF';
-        huge[height + 1] = '\xF0';
-        huge[height + 2] = '\xFF';
-        huge[height + 3] = '\xF0';
-        QTest::newRow("claims 65520 x 65520") << huge;
-    }
-
+    // core's decoder refusing a picture (tests/core/jpegdecode.cpp) leaves no
+    // image behind, not one holding part of it.
     void damagedPictureGivesNullImage()
     {
-        QFETCH(QByteArray, jpeg);
-        QVERIFY(decodeJpeg(jpeg).isNull());
+        const QByteArray good = qrCode();
+        QVERIFY(decodeJpeg(good.left(good.size() / 2)).isNull());
+        QVERIFY(decodeJpeg(QByteArray()).isNull());
     }
 };
 

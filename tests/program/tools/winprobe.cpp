@@ -76,7 +76,8 @@ std::string escaped(const std::wstring &text)
 std::string hex(HWND window)
 {
     char text[24];
-    std::snprintf(text, sizeof text, "0x%lx", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
+    // In full on 64 bits too, where long holds only 32.
+    std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)));
     return text;
 }
 
@@ -127,8 +128,9 @@ std::vector<HWND> launcherWindows()
 HWND parseWindow(const wchar_t *text)
 {
     wchar_t *end = nullptr;
-    unsigned long value = std::wcstoul(text, &end, 16);
-    if (std::wcsncmp(text, L"0x", 2) != 0 || !end || *end || !IsWindow(reinterpret_cast<HWND>(value)))
+    const unsigned long long value = std::wcstoull(text, &end, 16);
+    if (std::wcsncmp(text, L"0x", 2) != 0 || !end || *end ||
+        !IsWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(value))))
         return nullptr;
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
 }
