@@ -129,7 +129,7 @@ QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
         panel->setBevelOuter(row.bevels.outer);
         panel->setBevelInner(row.bevels.inner);
         panel->setBevelWidth(row.bevels.width);
-        panel->setColor(toQColor(row.color, panel->palette()));
+        panel->setColor(row.color);
         panel->setParentBackground(row.parentBackground);
         connect(panel, &TPanel::bevelsChanged, this, [this, panel] {
             m_dock.setInset(controlIndex(panel) + 1, panel->dockInset());
