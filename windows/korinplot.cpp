@@ -244,15 +244,6 @@ void TKorinplot::ShowFirst(int showCommand)
     UpdateWindow(m_window);
 }
 
-std::vector<int> TKorinplot::tabStops() const
-{
-    return tabWalk(
-        m_layout, [this](int i) { return m_dock.node(i + 1).visible; },
-        [this](int i) {
-            const Control &control = m_controls[i];
-            return control.browser ? control.browser->TabStop() : control.window != nullptr;
-        });
-}
 
 void TKorinplot::focusRow(int i, bool byKey)
 {
@@ -261,15 +252,20 @@ void TKorinplot::focusRow(int i, bool byKey)
     SetFocus(m_controls[i].window);
 }
 
+int TKorinplot::tabTarget(int from, bool forward) const
+{
+    return ::tabTarget(
+        m_layout, from, forward, [this](int i) { return m_dock.node(i + 1).visible; },
+        [this](int i) {
+            const Control &control = m_controls[i];
+            return control.browser ? control.browser->TabStop() : control.window != nullptr;
+        });
+}
+
 void TKorinplot::moveFocus(bool forward)
 {
-    const std::vector<int> stops = tabStops();
-    if (stops.empty())
-        return;
-    const auto count = static_cast<std::ptrdiff_t>(stops.size());
-    const auto found = std::find(stops.begin(), stops.end(), rowOf(GetFocus()));
-    const std::ptrdiff_t here = found != stops.end() ? found - stops.begin() : (forward ? -1 : count);
-    focusRow(stops[static_cast<std::size_t>(((forward ? here + 1 : here - 1) % count + count) % count)], true);
+    if (const int target = tabTarget(rowOf(GetFocus()), forward); target >= 0)
+        focusRow(target, true);
 }
 
 void TKorinplot::click(int i)
@@ -354,8 +350,8 @@ LRESULT TKorinplot::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_savedFocus = GetFocus();
         } else if (m_savedFocus && IsChild(m_window, m_savedFocus)) {
             SetFocus(m_savedFocus);
-        } else if (const std::vector<int> stops = tabStops(); !stops.empty()) {
-            focusRow(stops.front(), false);
+        } else if (const int first = tabTarget(-1, true); first >= 0) {
+            focusRow(first, false);
         }
         return 0;
     case WM_CLOSE:
@@ -386,10 +382,8 @@ void TKorinplot::showControl(const char *control, bool visible)
     ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
     applyDocking();
     if (hadFocus) {
-        const std::vector<int> stops = tabStops();
-        const auto next = std::find_if(stops.begin(), stops.end(), [i](int stop) { return stop > i; });
-        if (!stops.empty())
-            focusRow(next != stops.end() ? *next : stops.front(), false);
+        if (const int target = tabTarget(i, true); target >= 0)
+            focusRow(target, false);
     }
 }
 
