@@ -1,8 +1,10 @@
 #include "windows/korinplot.h"
 
+#include "core/keyaction.h"
 #include "core/keyboardorder.h"
 #include "core/placement.h"
 #include "core/scaling.h"
+#include "core/title.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 #include "windows/textfile.h"
@@ -56,6 +58,28 @@ int measuredTextHeight(HFONT font)
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     return size.cy;
+}
+
+Key keyOf(WPARAM key)
+{
+    switch (key) {
+    case VK_TAB:
+        return Key::Tab;
+    case VK_RETURN:
+        return Key::Enter;
+    case VK_SPACE:
+        return Key::Space;
+    case VK_LEFT:
+        return Key::Left;
+    case VK_RIGHT:
+        return Key::Right;
+    case VK_UP:
+        return Key::Up;
+    case VK_DOWN:
+        return Key::Down;
+    default:
+        return Key::Other;
+    }
 }
 
 } // namespace
@@ -283,31 +307,30 @@ bool TKorinplot::PreTranslate(MSG &msg)
     }
     if (msg.message != WM_KEYDOWN)
         return false;
-    const bool modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
-    if (msg.wParam == VK_TAB && !modified) {
-        moveFocus(GetKeyState(VK_SHIFT) >= 0);
+    const HWND focus = GetFocus();
+    const int focused = rowOf(focus);
+    const bool onButton =
+        focused >= 0 && m_layout[focused].kind == ControlKind::Button && focus == m_controls[focused].window;
+    const KeyModifiers held{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0, false};
+    const KeyAction action = keyAction(keyOf(msg.wParam), held, onButton);
+    switch (action) {
+    case KeyAction::NextStop:
+    case KeyAction::PreviousStop:
+        moveFocus(action == KeyAction::NextStop);
         return true;
-    }
-    const int focused = rowOf(GetFocus());
-    if (focused < 0 || m_layout[focused].kind != ControlKind::Button || GetFocus() != m_controls[focused].window)
-        return false;
-    switch (msg.wParam) {
-    case VK_RIGHT:
-    case VK_DOWN:
-    case VK_LEFT:
-    case VK_UP:
-        focusRow(arrowTarget(m_layout, focused, msg.wParam == VK_RIGHT || msg.wParam == VK_DOWN,
+    case KeyAction::NextSibling:
+    case KeyAction::PreviousSibling:
+        focusRow(arrowTarget(m_layout, focused, action == KeyAction::NextSibling,
                              [this](int i) { return m_dock.node(i + 1).visible; }),
                  true);
         return true;
-    case VK_RETURN:
-        if (modified || GetKeyState(VK_SHIFT) < 0)
-            return false;
+    case KeyAction::Click:
         click(focused);
         return true;
-    default:
+    case KeyAction::None:
         return false;
     }
+    return false;
 }
 
 LRESULT CALLBACK TKorinplot::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
