@@ -147,7 +147,7 @@ QString readTextFile(const QString &name, qint64 maxBytes)
     if (!S_ISREG(status.st_mode))
         raiseOpenError(name, S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? ENODEV : ESPIPE);
     if (status.st_size > maxBytes)
-        throw EInvalidOperation(kMemoCapacityText);
+        raiseMemoCapacity();
 
     QByteArray bytes(static_cast<qsizetype>(status.st_size), '\0');
     qsizetype done = 0;

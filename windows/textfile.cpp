@@ -97,7 +97,7 @@ std::u16string readTextFile(const std::u16string &name, std::size_t maxBytes)
     if (!GetFileSizeEx(file.get(), &size))
         raiseOpenError(name, GetLastError());
     if (static_cast<unsigned long long>(size.QuadPart) > maxBytes)
-        throw EInvalidOperation(kMemoCapacityText);
+        raiseMemoCapacity();
 
     std::vector<char> bytes(static_cast<std::size_t>(size.QuadPart));
     std::size_t done = 0;
