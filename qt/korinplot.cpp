@@ -4,6 +4,7 @@
 #include "qt/textheight.h"
 #include "core/keyboardorder.h"
 #include "core/language.h"
+#include "core/title.h"
 #include "qt/accessibleroles.h"
 #include "qt/tbutton.h"
 #include "qt/timage.h"
@@ -79,7 +80,7 @@ TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m
 {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Korinplot"));
-    setWindowTitle(QStringLiteral("Korinview"));
+    setWindowTitle(toQString(kWindowTitle));
     setWindowIcon(applicationIcon());
 
     QFont font(QStringLiteral("Arial"));

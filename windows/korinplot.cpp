@@ -153,8 +153,9 @@ void TKorinplot::createWindow()
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     // Hidden until the first show; unowned, with a taskbar entry of its own.
-    m_window = CreateWindowExW(kExStyle, kClassName, L"Korinview", kStyle, 0, 0, outer.right - outer.left,
-                               outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    m_window = CreateWindowExW(kExStyle, kClassName, reinterpret_cast<const wchar_t *>(kWindowTitle), kStyle, 0, 0,
+                               outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), this);
     if (!m_window)
         raiseLastError();
 }
