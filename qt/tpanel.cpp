@@ -61,8 +61,10 @@ QColor TPanel::backgroundColor() const
 {
     std::vector<PanelFill> outwards;
     const QWidget *container = this;
-    for (const TPanel *panel; (panel = qobject_cast<const TPanel *>(container)); container = container->parentWidget())
+    while (const auto *panel = qobject_cast<const TPanel *>(container)) {
         outwards.push_back({panel->m_color, panel->m_parentBackground});
+        container = panel->parentWidget();
+    }
     const QColor shownByContainer =
         container ? container->palette().color(container->backgroundRole()) : palette().color(QPalette::Button);
     return qColor(shownColor(outwards, rgb(shownByContainer), systemColors(palette())));
