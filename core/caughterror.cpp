@@ -23,23 +23,38 @@ std::u16string caughtTypeName()
 
 } // namespace
 
-std::u16string caughtFatalText(LocateAddress locate, const void *catchAddress)
+std::u16string caughtFatalText(std::exception_ptr error, LocateAddress locate, const void *catchAddress)
 {
     const void *address = catchAddress;
-    std::u16string className = caughtTypeName();
+    std::u16string className;
     std::u16string message;
     try {
-        throw;
-    } catch (const Exception &error) {
-        address = error.address();
-        className = error.className();
-        message = error.message();
-    } catch (const std::exception &error) {
-        message = fromUtf8(error.what());
+        std::rethrow_exception(error);
+    } catch (const Exception &caught) {
+        address = caught.address();
+        className = caught.className();
+        message = caught.message();
+    } catch (const std::exception &caught) {
+        className = caughtTypeName();
+        message = fromUtf8(caught.what());
     } catch (...) {
+        className = caughtTypeName();
     }
     FatalReport report = locate(address);
     report.className = className;
     report.message = message;
     return fatalText(report);
+}
+
+GuardReport guardReport(std::exception_ptr error, LocateAddress locate, const void *catchAddress)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort &) {
+        return {GuardReport::Kind::Silent, {}};
+    } catch (const Exception &caught) {
+        return {GuardReport::Kind::ErrorBox, errorBoxText(caught)};
+    } catch (...) {
+        return {GuardReport::Kind::Fatal, caughtFatalText(std::current_exception(), locate, catchAddress)};
+    }
 }

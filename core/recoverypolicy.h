@@ -71,14 +71,24 @@ public:
         ++m_failures;
         return retryDelay(m_failures);
     }
-    // The renderer showing the page died at `now`: true to ask again at
-    // once; false when it died too often, and the view waits for R, a new
-    // address or the network, with no retry timer.
+    // The request under way ended without an answer of its own: stopped by
+    // the user or replaced by a newer one. A failure stays a failure.
+    void abandoned()
+    {
+        if (m_phase == Phase::Asking)
+            m_phase = Phase::Idle;
+    }
+    // The renderer showing the page died at `now`, and any request under
+    // way with it: true to ask again at once; false when it died too often,
+    // and the view fails and waits for R, a new address or the network,
+    // with no retry timer.
     bool rendererEnded(std::chrono::milliseconds now)
     {
+        abandoned();
         if (m_restarts.take(now))
             return true;
         m_phase = Phase::Failed;
+        ++m_failures;
         return false;
     }
     // Nothing to show and nothing asked for: no load under way, no notice.

@@ -3,6 +3,9 @@
 #include <string>
 #include <string_view>
 
+// The main window's title.
+inline constexpr char16_t kWindowTitle[] = u"Korinview";
+
 // Caption of every error box: the executable's file name (what follows the
 // last separator) up to its first dot, every character after the first
 // lower-cased by the system's rule, which the caller passes in.

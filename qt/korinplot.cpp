@@ -4,6 +4,7 @@
 #include "qt/textheight.h"
 #include "core/keyboardorder.h"
 #include "core/language.h"
+#include "core/title.h"
 #include "qt/accessibleroles.h"
 #include "qt/tbutton.h"
 #include "qt/timage.h"
@@ -79,7 +80,7 @@ TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m
 {
     installAccessibleRoles();
     setObjectName(QStringLiteral("Korinplot"));
-    setWindowTitle(QStringLiteral("Korinview"));
+    setWindowTitle(toQString(kWindowTitle));
     setWindowIcon(applicationIcon());
 
     QFont font(QStringLiteral("Arial"));
@@ -129,7 +130,7 @@ QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
         panel->setBevelOuter(row.bevels.outer);
         panel->setBevelInner(row.bevels.inner);
         panel->setBevelWidth(row.bevels.width);
-        panel->setColor(toQColor(row.color, panel->palette()));
+        panel->setColor(row.color);
         panel->setParentBackground(row.parentBackground);
         connect(panel, &TPanel::bevelsChanged, this, [this, panel] {
             m_dock.setInset(controlIndex(panel) + 1, panel->dockInset());
@@ -197,26 +198,22 @@ std::vector<QWidget *> TKorinplot::tabStops() const
 
 bool TKorinplot::focusNextPrevChild(bool next)
 {
-    const std::vector<QWidget *> stops = tabStops();
-    if (stops.empty())
-        return false;
-    const auto count = static_cast<std::ptrdiff_t>(stops.size());
-    std::ptrdiff_t index = next ? -1 : count;
     // The focus may sit inside a control (a web page's view), or on a panel
-    // the arrow keys reached: find where it is in the walk.
-    for (QWidget *focus = QApplication::focusWidget(); focus && focus != this; focus = focus->parentWidget()) {
-        const auto found = std::find(stops.begin(), stops.end(), focus);
-        if (found != stops.end()) {
-            index = found - stops.begin();
-            break;
-        }
+    // the arrow keys reached: it moves on from that control's place.
+    int from = -1;
+    for (QWidget *focus = QApplication::focusWidget(); focus && focus != this && from < 0; focus = focus->parentWidget()) {
+        if (const int row = controlIndex(focus); row < static_cast<int>(m_controls.size()))
+            from = row;
     }
-    index = ((next ? index + 1 : index - 1) % count + count) % count;
+    const int target = tabTarget(
+        m_layout, from, next, [this](int row) { return m_controls[row]->isVisibleTo(this); }, [](int) { return true; });
+    if (target < 0)
+        return false;
     // The focus moves by key, so the controls draw their focus frame. A web
     // view hands the Tab key back only after its page has seen it, outside
     // the key's event, where the toolkit would not know it came from a key.
     setAttribute(Qt::WA_KeyboardFocusChange);
-    stops[index]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    m_controls[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 

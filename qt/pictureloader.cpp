@@ -9,10 +9,7 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 
-using namespace std::chrono_literals;
-
 namespace {
-
 
 bool isWebAddress(const QUrl &url)
 {
@@ -63,7 +60,7 @@ QNetworkAccessManager &PictureLoader::network()
 void PictureLoader::load(const QUrl &url)
 {
     m_address = url;
-    m_failures = 0;
+    m_state.restart();
     request();
 }
 
@@ -71,7 +68,7 @@ void PictureLoader::refresh()
 {
     if (m_address.isEmpty())
         return;
-    m_failures = 0;
+    m_state.restart();
     request();
 }
 
@@ -81,6 +78,7 @@ void PictureLoader::request()
     dropReply();
     m_retryTimer.stop();
     m_leftTheWeb = false;
+    m_state.asked();
     QNetworkRequest request(m_address);
     request.setRawHeader("Accept-Language", acceptLanguage());
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -107,16 +105,15 @@ void PictureLoader::finished()
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->deleteLater();
+    if (reply->error() != QNetworkReply::NoError && !m_leftTheWeb) {
+        fail();
+        return;
+    }
+    m_state.answered();
     if (m_leftTheWeb) {
         emit notPicture(m_address);
         return;
     }
-    if (reply->error() != QNetworkReply::NoError) {
-        fail();
-        return;
-    }
-    m_failing = false;
-    m_failures = 0;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QString type = reply->header(QNetworkRequest::ContentTypeHeader).toString();
     if (status >= 200 && status < 300 && (type.isEmpty() || type.startsWith(QLatin1String("image/"), Qt::CaseInsensitive)))
@@ -127,10 +124,8 @@ void PictureLoader::finished()
 
 void PictureLoader::fail()
 {
-    m_failing = true;
-    ++m_failures;
-    m_retryTimer.start(retryDelay(m_failures));
-    watchNetwork();
+    m_retryTimer.start(m_state.failed());
+    watchReachability(m_watchingNetwork, this, &PictureLoader::reachabilityChanged);
     emit failed();
 }
 
@@ -145,18 +140,8 @@ void PictureLoader::dropReply()
     reply->deleteLater();
 }
 
-// Asked only once something failed: the desktop's network service is not
-// consulted by a launcher whose pictures come.
-void PictureLoader::watchNetwork()
-{
-    if (m_watchingNetwork)
-        return;
-    m_watchingNetwork = true;
-    watchReachability(this, &PictureLoader::reachabilityChanged);
-}
-
 void PictureLoader::reachabilityChanged(QNetworkInformation::Reachability reachability)
 {
-    if (reachability == QNetworkInformation::Reachability::Online && m_failing && !m_reply)
+    if (reachability == QNetworkInformation::Reachability::Online && m_state.wantsNetwork())
         request();
 }

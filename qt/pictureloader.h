@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/recoverypolicy.h"
+
 #include <QNetworkInformation>
 #include <QObject>
 #include <QPointer>
@@ -46,7 +48,6 @@ private:
     void finished();
     void fail();
     void dropReply();
-    void watchNetwork();
     void reachabilityChanged(QNetworkInformation::Reachability reachability);
 
     static QNetworkAccessManager &network();
@@ -54,8 +55,7 @@ private:
     QUrl m_address;
     QPointer<QNetworkReply> m_reply;
     bool m_leftTheWeb = false;
-    bool m_failing = false;
-    int m_failures = 0;
+    RecoveryState m_state;
     bool m_watchingNetwork = false;
     QTimer m_retryTimer;
 };

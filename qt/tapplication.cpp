@@ -28,15 +28,6 @@ QLocale interfaceLocale(bool chinese)
     return chinese ? QLocale(QLocale::Chinese, QLocale::China) : QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
-namespace {
-
-QString caughtFatalText(const void *catchAddress)
-{
-    return toQString(caughtFatalText(locateAddress, catchAddress));
-}
-
-} // namespace
-
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     Application = this;
@@ -161,14 +152,9 @@ void TApplication::HandleException(QObject *)
 {
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    try {
-        throw;
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        ShowException(error);
-    } catch (...) {
-        MessageBox(caughtFatalText(__builtin_return_address(0)), m_title);
-    }
+    const GuardReport report = guardReport(std::current_exception(), locateAddress, __builtin_return_address(0));
+    if (report.kind != GuardReport::Kind::Silent)
+        MessageBox(toQString(report.text), m_title);
 }
 
 void TApplication::ShowException(const Exception &error)
@@ -186,13 +172,7 @@ int TApplication::MessageBox(const QString &text, const QString &caption)
 
 int TApplication::ShowFatalException(std::exception_ptr error)
 {
-    QString text;
-    try {
-        std::rethrow_exception(error);
-    } catch (...) {
-        text = caughtFatalText(__builtin_return_address(0));
-    }
-    showFatalBox(text);
+    showFatalBox(toQString(caughtFatalText(error, locateAddress, __builtin_return_address(0))));
     return 1;
 }
 

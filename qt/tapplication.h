@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/createform.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QString>
@@ -7,7 +9,6 @@
 
 #include <exception>
 #include <functional>
-#include <new>
 
 class Exception;
 class QWidget;
@@ -90,16 +91,9 @@ QLocale interfaceLocale(bool chinese);
 template <class Form, class... Args>
 void TApplication::CreateForm(Form *&reference, Args &&...args)
 {
-    reference = static_cast<Form *>(::operator new(sizeof(Form)));
-    try {
-        new (reference) Form(std::forward<Args>(args)...);
-    } catch (...) {
-        ::operator delete(reference);
-        reference = nullptr;
-        throw;
-    }
-    Form *form = reference;
-    guarded(form, [form] { form->FormCreate(); });
+    Form *form = createForm(
+        reference, [this, &reference](const auto &formCreate) { guarded(reference, formCreate); },
+        std::forward<Args>(args)...);
     if (!m_mainForm)
         setMainForm(form);
 }

@@ -1,6 +1,36 @@
 #include "qt/tbutton.h"
 
+#include "core/keyaction.h"
+
 #include <QKeyEvent>
+
+namespace {
+
+Key keyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return Key::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Key::Enter;
+    case Qt::Key_Space:
+        return Key::Space;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Down:
+        return Key::Down;
+    default:
+        return Key::Other;
+    }
+}
+
+} // namespace
 
 TButton::TButton(QWidget *parent) : QPushButton(parent)
 {
@@ -10,24 +40,21 @@ TButton::TButton(QWidget *parent) : QPushButton(parent)
 
 void TButton::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
+    // Tab reaches the window's focusNextPrevChild before any key handler.
+    const Qt::KeyboardModifiers held = event->modifiers();
+    const KeyModifiers modifiers{held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+                                 held.testFlag(Qt::AltModifier), held.testFlag(Qt::MetaModifier)};
+    switch (keyAction(keyOf(event->key()), modifiers, true)) {
+    case KeyAction::NextSibling:
         emit arrowKey(true);
         return;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
+    case KeyAction::PreviousSibling:
         emit arrowKey(false);
         return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-            click();
-            return;
-        }
-        break;
+    case KeyAction::Click:
+        click();
+        return;
     default:
-        break;
+        QPushButton::keyPressEvent(event);
     }
-    QPushButton::keyPressEvent(event);
 }

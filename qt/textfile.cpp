@@ -2,6 +2,7 @@
 
 #include "core/exception.h"
 #include "core/memolines.h"
+#include "core/systemtext.h"
 #include "core/textdecode.h"
 #include "core/unicode.h"
 #include "qt/processlocale.h"
@@ -36,19 +37,9 @@ QString fullPath(const QString &name)
     return QDir::cleanPath(QDir::current().absoluteFilePath(name));
 }
 
-// The system's text for an error, less trailing blanks, control characters
-// and full stops.
-QString systemMessage(int error)
-{
-    QString text = QString::fromLocal8Bit(std::strerror(error));
-    while (!text.isEmpty() && (text.back().isSpace() || text.back().category() == QChar::Other_Control || text.back() == u'.'))
-        text.chop(1);
-    return text;
-}
-
 [[noreturn]] void raiseOpenError(const QString &name, int error)
 {
-    throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fullPath(name), systemMessage(error)).toStdU16String());
+    throw EFOpenError(openErrorText(fullPath(name).toStdU16String(), QString::fromLocal8Bit(std::strerror(error)).toStdU16String()));
 }
 
 bool searchDirectory(const QString &name)
@@ -147,7 +138,7 @@ QString readTextFile(const QString &name, qint64 maxBytes)
     if (!S_ISREG(status.st_mode))
         raiseOpenError(name, S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) ? ENODEV : ESPIPE);
     if (status.st_size > maxBytes)
-        throw EInvalidOperation(kMemoCapacityText);
+        raiseMemoCapacity();
 
     QByteArray bytes(static_cast<qsizetype>(status.st_size), '\0');
     qsizetype done = 0;

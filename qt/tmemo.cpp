@@ -1,6 +1,5 @@
 #include "qt/tmemo.h"
 
-#include "core/exception.h"
 #include "qt/textfile.h"
 #include "qt/utf16.h"
 
@@ -39,8 +38,7 @@ QString TMemo::Text() const
 
 void TMemo::SetText(const QString &text)
 {
-    if (text.size() > kMemoCapacity)
-        throw EInvalidOperation(kMemoCapacityText);
+    checkMemoCapacity(static_cast<std::size_t>(text.size()));
     QString plain = text;
     setPlainText(plain.replace(kLineBreak, QStringLiteral("\n")));
 }

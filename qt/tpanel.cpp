@@ -5,33 +5,25 @@
 
 namespace {
 
-// One ring per pixel of width, on the rectangle's inclusive bounds: left and
-// top in the top colour, then right and bottom in the bottom colour, which so
-// owns the top-right and bottom-left corners. Each side is a filled one-pixel
-// rectangle, not a pen line: on a scaled screen filled rectangles snap to
-// whole device pixels edge to edge, where the lines of neighbouring rings
-// leave unpainted device pixels between them.
-void drawRings(QPainter &painter, QRect &r, int width, const QColor &top, const QColor &bottom)
+QColor qColor(const Rgb &rgb)
 {
-    for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
-        painter.fillRect(r.left(), r.top(), 1, r.height(), top);
-        painter.fillRect(r.left(), r.top(), r.width(), 1, top);
-        painter.fillRect(r.right(), r.top(), 1, r.height(), bottom);
-        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottom);
-        r.adjust(1, 1, -1, -1);
-    }
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+Rgb rgb(const QColor &color)
+{
+    return {color.red(), color.green(), color.blue()};
+}
+
+SystemColors systemColors(const QPalette &palette)
+{
+    // The layout's one system colour, the face of a button.
+    return [button = rgb(palette.color(QPalette::Button))](TColor) { return button; };
 }
 
 } // namespace
 
-QColor toQColor(TColor color, const QPalette &palette)
-{
-    if (isSystemColor(color))
-        return palette.color(QPalette::Button);
-    return QColor(redOf(color), greenOf(color), blueOf(color));
-}
-
-TPanel::TPanel(QWidget *parent) : QWidget(parent), m_color(palette().color(QPalette::Button))
+TPanel::TPanel(QWidget *parent) : QWidget(parent)
 {
     // Every pixel is painted, so whatever lies below (the main web view under
     // the install panel) is neither drawn nor seen.
@@ -53,7 +45,7 @@ void TPanel::setBevelInner(TBevelCut cut) { setBevelAttribute(m_bevelInner, cut)
 void TPanel::setBevelWidth(int width) { setBevelAttribute(m_bevelWidth, width); }
 void TPanel::setBorderWidth(int width) { setBevelAttribute(m_borderWidth, width); }
 
-void TPanel::setColor(const QColor &color)
+void TPanel::setColor(TColor color)
 {
     m_color = color;
     update();
@@ -67,12 +59,15 @@ void TPanel::setParentBackground(bool parentBackground)
 
 QColor TPanel::backgroundColor() const
 {
-    if (!m_parentBackground)
-        return m_color;
-    const QWidget *parent = parentWidget();
-    if (const auto *panel = qobject_cast<const TPanel *>(parent))
-        return panel->backgroundColor();
-    return parent ? parent->palette().color(parent->backgroundRole()) : palette().color(QPalette::Button);
+    std::vector<PanelFill> outwards;
+    const QWidget *container = this;
+    while (const auto *panel = qobject_cast<const TPanel *>(container)) {
+        outwards.push_back({panel->m_color, panel->m_parentBackground});
+        container = panel->parentWidget();
+    }
+    const QColor shownByContainer =
+        container ? container->palette().color(container->backgroundRole()) : palette().color(QPalette::Button);
+    return qColor(shownColor(outwards, rgb(shownByContainer), systemColors(palette())));
 }
 
 int TPanel::dockInset() const
@@ -83,21 +78,14 @@ int TPanel::dockInset() const
 void TPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor light = palette().color(QPalette::Light);
-    const QColor dark = palette().color(QPalette::Dark);
-    const auto drawBevel = [&](TBevelCut cut, QRect &r) {
-        if (cut == TBevelCut::bvRaised)
-            drawRings(painter, r, m_bevelWidth, light, dark);
-        else if (cut == TBevelCut::bvLowered)
-            drawRings(painter, r, m_bevelWidth, dark, light);
-    };
-
-    // The border rings, in the panel's colour or its parent's, are part of
-    // the fill; the inner bevel is drawn over it.
-    QRect r = rect();
-    drawBevel(m_bevelOuter, r);
-    if (r.width() > 0 && r.height() > 0)
-        painter.fillRect(r, backgroundColor());
-    r.adjust(m_borderWidth, m_borderWidth, -m_borderWidth, -m_borderWidth);
-    drawBevel(m_bevelInner, r);
+    const QColor highlight = palette().color(QPalette::Light);
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor fill = backgroundColor();
+    for (const PanelStroke &stroke : panelStrokes(width(), height(), {m_bevelOuter, m_bevelInner, m_bevelWidth}, m_borderWidth)) {
+        const DockRect &r = stroke.rect;
+        painter.fillRect(r.left, r.top, r.width, r.height,
+                         stroke.shade == PanelShade::Highlight ? highlight
+                         : stroke.shade == PanelShade::Shadow  ? shadow
+                                                               : fill);
+    }
 }

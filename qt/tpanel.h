@@ -1,14 +1,10 @@
 #pragma once
 
 #include "core/layout.h"
+#include "core/panelpaint.h"
 
 #include <QColor>
 #include <QWidget>
-
-class QPalette;
-
-// A layout colour on this screen: system colours from the palette.
-QColor toQColor(TColor color, const QPalette &palette);
 
 // A container with optional bevels. It draws no caption; inside its bevels it
 // shows its own colour or, with ParentBackground, the colour its parent shows.
@@ -23,7 +19,7 @@ public:
     void setBevelInner(TBevelCut cut);
     void setBevelWidth(int width);
     void setBorderWidth(int width);
-    void setColor(const QColor &color);
+    void setColor(TColor color);
     void setParentBackground(bool parentBackground);
 
     // What the panel shows inside its bevels.
@@ -45,6 +41,6 @@ private:
     TBevelCut m_bevelInner = TBevelCut::bvNone;
     int m_bevelWidth = 1;
     int m_borderWidth = 0;
-    QColor m_color;
+    TColor m_color = clBtnFace;
     bool m_parentBackground = true;
 };

@@ -1,6 +1,7 @@
 #include "qt/twebbrowser.h"
 
 #include "core/exception.h"
+#include "core/systemtext.h"
 #include "qt/loadnotice.h"
 #include "qt/pictureloader.h"
 #include "qt/pictureview.h"
@@ -27,20 +28,6 @@ std::vector<TWebBrowser *> &views()
 bool g_engineStarting = false;
 
 } // namespace
-
-QString oleErrorMessage(std::int32_t code)
-{
-    switch (static_cast<std::uint32_t>(code)) {
-    case 0x80004005u:
-        return QStringLiteral("Unspecified error");
-    case 0x80004001u:
-        return QStringLiteral("Not implemented");
-    case 0x80004002u:
-        return QStringLiteral("No such interface supported");
-    default:
-        return toQString(oleErrorText(code));
-    }
-}
 
 TWebBrowser::TWebBrowser(QWidget *parent) : QWidget(parent)
 {
@@ -207,7 +194,7 @@ void TWebBrowser::GoBack()
 {
     // A view the engine has not shown a page in has no earlier page.
     if (!m_view || !m_view->canGoBack())
-        throw EOleException(oleErrorMessage(E_FAIL).toStdU16String(), E_FAIL);
+        throw EOleException(resultCodeText(E_FAIL), E_FAIL);
     m_view->goBack();
 }
 

@@ -68,6 +68,3 @@ private:
 };
 
 inline constexpr std::int32_t E_FAIL = static_cast<std::int32_t>(0x80004005u);
-
-// The system's text for a result code, else "OLE error %.8X".
-QString oleErrorMessage(std::int32_t code);

@@ -1,8 +1,10 @@
 #include "windows/korinplot.h"
 
+#include "core/keyaction.h"
 #include "core/keyboardorder.h"
 #include "core/placement.h"
 #include "core/scaling.h"
+#include "core/title.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 #include "windows/textfile.h"
@@ -56,6 +58,28 @@ int measuredTextHeight(HFONT font)
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
     return size.cy;
+}
+
+Key keyOf(WPARAM key)
+{
+    switch (key) {
+    case VK_TAB:
+        return Key::Tab;
+    case VK_RETURN:
+        return Key::Enter;
+    case VK_SPACE:
+        return Key::Space;
+    case VK_LEFT:
+        return Key::Left;
+    case VK_RIGHT:
+        return Key::Right;
+    case VK_UP:
+        return Key::Up;
+    case VK_DOWN:
+        return Key::Down;
+    default:
+        return Key::Other;
+    }
 }
 
 } // namespace
@@ -129,8 +153,9 @@ void TKorinplot::createWindow()
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     // Hidden until the first show; unowned, with a taskbar entry of its own.
-    m_window = CreateWindowExW(kExStyle, kClassName, L"Korinview", kStyle, 0, 0, outer.right - outer.left,
-                               outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    m_window = CreateWindowExW(kExStyle, kClassName, reinterpret_cast<const wchar_t *>(kWindowTitle), kStyle, 0, 0,
+                               outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), this);
     if (!m_window)
         raiseLastError();
 }
@@ -244,15 +269,6 @@ void TKorinplot::ShowFirst(int showCommand)
     UpdateWindow(m_window);
 }
 
-std::vector<int> TKorinplot::tabStops() const
-{
-    return tabWalk(
-        m_layout, [this](int i) { return m_dock.node(i + 1).visible; },
-        [this](int i) {
-            const Control &control = m_controls[i];
-            return control.browser ? control.browser->TabStop() : control.window != nullptr;
-        });
-}
 
 void TKorinplot::focusRow(int i, bool byKey)
 {
@@ -261,15 +277,20 @@ void TKorinplot::focusRow(int i, bool byKey)
     SetFocus(m_controls[i].window);
 }
 
+int TKorinplot::tabTarget(int from, bool forward) const
+{
+    return ::tabTarget(
+        m_layout, from, forward, [this](int i) { return m_dock.node(i + 1).visible; },
+        [this](int i) {
+            const Control &control = m_controls[i];
+            return control.browser ? control.browser->TabStop() : control.window != nullptr;
+        });
+}
+
 void TKorinplot::moveFocus(bool forward)
 {
-    const std::vector<int> stops = tabStops();
-    if (stops.empty())
-        return;
-    const auto count = static_cast<std::ptrdiff_t>(stops.size());
-    const auto found = std::find(stops.begin(), stops.end(), rowOf(GetFocus()));
-    const std::ptrdiff_t here = found != stops.end() ? found - stops.begin() : (forward ? -1 : count);
-    focusRow(stops[static_cast<std::size_t>(((forward ? here + 1 : here - 1) % count + count) % count)], true);
+    if (const int target = tabTarget(rowOf(GetFocus()), forward); target >= 0)
+        focusRow(target, true);
 }
 
 void TKorinplot::click(int i)
@@ -287,31 +308,30 @@ bool TKorinplot::PreTranslate(MSG &msg)
     }
     if (msg.message != WM_KEYDOWN)
         return false;
-    const bool modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
-    if (msg.wParam == VK_TAB && !modified) {
-        moveFocus(GetKeyState(VK_SHIFT) >= 0);
+    const HWND focus = GetFocus();
+    const int focused = rowOf(focus);
+    const bool onButton =
+        focused >= 0 && m_layout[focused].kind == ControlKind::Button && focus == m_controls[focused].window;
+    const KeyModifiers held{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0, false};
+    const KeyAction action = keyAction(keyOf(msg.wParam), held, onButton);
+    switch (action) {
+    case KeyAction::NextStop:
+    case KeyAction::PreviousStop:
+        moveFocus(action == KeyAction::NextStop);
         return true;
-    }
-    const int focused = rowOf(GetFocus());
-    if (focused < 0 || m_layout[focused].kind != ControlKind::Button || GetFocus() != m_controls[focused].window)
-        return false;
-    switch (msg.wParam) {
-    case VK_RIGHT:
-    case VK_DOWN:
-    case VK_LEFT:
-    case VK_UP:
-        focusRow(arrowTarget(m_layout, focused, msg.wParam == VK_RIGHT || msg.wParam == VK_DOWN,
+    case KeyAction::NextSibling:
+    case KeyAction::PreviousSibling:
+        focusRow(arrowTarget(m_layout, focused, action == KeyAction::NextSibling,
                              [this](int i) { return m_dock.node(i + 1).visible; }),
                  true);
         return true;
-    case VK_RETURN:
-        if (modified || GetKeyState(VK_SHIFT) < 0)
-            return false;
+    case KeyAction::Click:
         click(focused);
         return true;
-    default:
+    case KeyAction::None:
         return false;
     }
+    return false;
 }
 
 LRESULT CALLBACK TKorinplot::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -354,8 +374,8 @@ LRESULT TKorinplot::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_savedFocus = GetFocus();
         } else if (m_savedFocus && IsChild(m_window, m_savedFocus)) {
             SetFocus(m_savedFocus);
-        } else if (const std::vector<int> stops = tabStops(); !stops.empty()) {
-            focusRow(stops.front(), false);
+        } else if (const int first = tabTarget(-1, true); first >= 0) {
+            focusRow(first, false);
         }
         return 0;
     case WM_CLOSE:
@@ -386,10 +406,8 @@ void TKorinplot::showControl(const char *control, bool visible)
     ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
     applyDocking();
     if (hadFocus) {
-        const std::vector<int> stops = tabStops();
-        const auto next = std::find_if(stops.begin(), stops.end(), [i](int stop) { return stop > i; });
-        if (!stops.empty())
-            focusRow(next != stops.end() ? *next : stops.front(), false);
+        if (const int target = tabTarget(i, true); target >= 0)
+            focusRow(target, false);
     }
 }
 

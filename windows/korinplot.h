@@ -67,7 +67,8 @@ private:
     int row(const char *name) const;
     int rowOf(HWND window) const;
     HWND parentWindow(int row) const;
-    std::vector<int> tabStops() const;
+    // Where Tab moves the focus from a row (-1: from nowhere); -1 for none.
+    int tabTarget(int from, bool forward) const;
     void focusRow(int row, bool byKey);
     void moveFocus(bool forward);
     void click(int row);

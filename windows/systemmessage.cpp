@@ -17,17 +17,8 @@ std::u16string systemMessage(std::uint32_t code)
     return text;
 }
 
-std::u16string trimMessage(std::u16string_view text)
-{
-    std::size_t end = text.size();
-    while (end > 0 && (text[end - 1] <= u' ' || text[end - 1] == u'.' || text[end - 1] == u'\x7F'))
-        --end;
-    return std::u16string(text.substr(0, end));
-}
-
 void raiseLastError()
 {
     const DWORD code = GetLastError();
-    std::u16string text = systemMessage(code);
-    throw EOSError(text.empty() ? oleErrorText(static_cast<std::int32_t>(code)) : text, code);
+    throw EOSError(resultCodeText(static_cast<std::int32_t>(code), systemMessage(code)), code);
 }

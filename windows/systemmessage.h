@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/systemtext.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,10 +9,6 @@
 // The system's text for a Win32 error code or an HRESULT, trimmed as
 // trimMessage does; empty when the system has none.
 std::u16string systemMessage(std::uint32_t code);
-
-// `text` less its trailing blanks, control characters and full stops, which
-// system and control texts end with but an error box adds its own.
-std::u16string trimMessage(std::u16string_view text);
 
 // Raises EOSError for the calling thread's last error, with the system's text
 // for it (or the code in hexadecimal where the system has none).

@@ -179,14 +179,9 @@ void TApplication::HandleException()
 {
     if (const HWND capture = GetCapture())
         SendMessageW(capture, WM_CANCELMODE, 0, 0);
-    try {
-        throw;
-    } catch (const EAbort &) {
-    } catch (const Exception &error) {
-        ShowException(error);
-    } catch (...) {
-        MessageBox(caughtFatalText(locateAddress, __builtin_return_address(0)), m_title);
-    }
+    const GuardReport report = guardReport(std::current_exception(), locateAddress, __builtin_return_address(0));
+    if (report.kind != GuardReport::Kind::Silent)
+        MessageBox(report.text, m_title);
 }
 
 void TApplication::ShowException(const Exception &error)
@@ -208,12 +203,7 @@ int TApplication::MessageBox(const std::u16string &text, const std::u16string &c
 
 int TApplication::ShowFatalException(std::exception_ptr error)
 {
-    std::u16string text;
-    try {
-        std::rethrow_exception(error);
-    } catch (...) {
-        text = caughtFatalText(locateAddress, __builtin_return_address(0));
-    }
+    const std::u16string text = caughtFatalText(error, locateAddress, __builtin_return_address(0));
     const std::u16string caption = std::u16string(kFatalCaption).substr(0, kFatalCaptionLimit);
     ::MessageBoxW(nullptr, wide(text), wide(caption), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     return 1;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/createform.h"
+
 #include <windows.h>
 
 #include <exception>
-#include <new>
 #include <string>
 
 class Exception;
@@ -71,19 +72,13 @@ extern TApplication *Application;
 template <class Form>
 void TApplication::CreateForm(Form *&reference)
 {
-    reference = static_cast<Form *>(::operator new(sizeof(Form)));
-    try {
-        new (reference) Form();
-    } catch (...) {
-        ::operator delete(reference);
-        reference = nullptr;
-        throw;
-    }
-    try {
-        reference->FormCreate();
-    } catch (...) {
-        HandleException();
-    }
+    Form *form = createForm(reference, [this](const auto &formCreate) {
+        try {
+            formCreate();
+        } catch (...) {
+            HandleException();
+        }
+    });
     if (!m_mainForm)
-        setMainForm(reference);
+        setMainForm(form);
 }

@@ -2,6 +2,7 @@
 
 #include "core/exception.h"
 #include "core/memolines.h"
+#include "core/systemtext.h"
 #include "core/textdecode.h"
 #include "windows/systemmessage.h"
 
@@ -36,7 +37,7 @@ std::u16string fullPath(const std::u16string &name)
 
 [[noreturn]] void raiseOpenError(const std::u16string &name, DWORD error)
 {
-    throw EFOpenError(u"Cannot open file \"" + fullPath(name) + u"\". " + systemMessage(error));
+    throw EFOpenError(openErrorText(fullPath(name), systemMessage(error)));
 }
 
 std::u16string convert(UINT codePage, DWORD flags, std::string_view bytes)
@@ -97,7 +98,7 @@ std::u16string readTextFile(const std::u16string &name, std::size_t maxBytes)
     if (!GetFileSizeEx(file.get(), &size))
         raiseOpenError(name, GetLastError());
     if (static_cast<unsigned long long>(size.QuadPart) > maxBytes)
-        throw EInvalidOperation(kMemoCapacityText);
+        raiseMemoCapacity();
 
     std::vector<char> bytes(static_cast<std::size_t>(size.QuadPart));
     std::size_t done = 0;

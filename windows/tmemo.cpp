@@ -1,6 +1,5 @@
 #include "windows/tmemo.h"
 
-#include "core/exception.h"
 #include "core/memolines.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
@@ -51,8 +50,9 @@ std::u16string TMemo::Text() const
 
 void TMemo::SetText(const std::u16string &text)
 {
-    if (text.size() > kMemoCapacity || !SetWindowTextW(m_window, reinterpret_cast<const wchar_t *>(text.c_str())))
-        throw EInvalidOperation(kMemoCapacityText);
+    checkMemoCapacity(text.size());
+    if (!SetWindowTextW(m_window, reinterpret_cast<const wchar_t *>(text.c_str())))
+        raiseMemoCapacity();
 }
 
 void TMemo::Clear()

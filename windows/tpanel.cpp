@@ -1,8 +1,11 @@
 #include "windows/tpanel.h"
 
+#include "core/panelpaint.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 #include "windows/timage.h"
+
+#include <vector>
 
 namespace {
 
@@ -24,37 +27,22 @@ void registerClass()
     (void)registered;
 }
 
-void fill(HDC dc, int left, int top, int width, int height, COLORREF color)
+void fill(HDC dc, const DockRect &r, COLORREF color)
 {
-    const RECT r{left, top, left + width, top + height};
+    const RECT rect{r.left, r.top, r.left + r.width, r.top + r.height};
     SetBkColor(dc, color);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-// One ring per pixel of width, on the rectangle's inclusive bounds: left and
-// top in the top colour, then right and bottom in the bottom colour, which so
-// owns the top-right and bottom-left corners.
-void drawRings(HDC dc, RECT &r, int width, COLORREF top, COLORREF bottom)
+COLORREF colorRef(const Rgb &rgb)
 {
-    for (int i = 0; i < width && r.right > r.left && r.bottom > r.top; ++i) {
-        const int w = r.right - r.left;
-        const int h = r.bottom - r.top;
-        fill(dc, r.left, r.top, 1, h, top);
-        fill(dc, r.left, r.top, w, 1, top);
-        fill(dc, r.right - 1, r.top, 1, h, bottom);
-        fill(dc, r.left, r.bottom - 1, w, 1, bottom);
-        InflateRect(&r, -1, -1);
-    }
+    return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-void drawBevel(HDC dc, TBevelCut cut, RECT &r, int width)
+Rgb systemColor(TColor color)
 {
-    const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
-    const COLORREF dark = GetSysColor(COLOR_BTNSHADOW);
-    if (cut == TBevelCut::bvRaised)
-        drawRings(dc, r, width, light, dark);
-    else if (cut == TBevelCut::bvLowered)
-        drawRings(dc, r, width, dark, light);
+    const COLORREF system = GetSysColor(static_cast<int>(color & 0xFF));
+    return {GetRValue(system), GetGValue(system), GetBValue(system)};
 }
 
 } // namespace
@@ -90,13 +78,18 @@ void TPanel::setImage(TImage *image, const DockRect &bounds)
 
 COLORREF TPanel::backgroundColor() const
 {
-    if (!m_parentBackground)
-        return RGB(redOf(m_color), greenOf(m_color), blueOf(m_color));
-    const HWND parent = GetParent(m_window);
-    if (const auto *panel = reinterpret_cast<const TPanel *>(GetWindowLongPtrW(parent, GWLP_USERDATA));
-        panel && GetWindowLongPtrW(parent, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TPanel::windowProc))
-        return panel->backgroundColor();
-    return GetSysColor(COLOR_BTNFACE);
+    std::vector<PanelFill> outwards;
+    for (const TPanel *panel = this; panel; panel = panelOf(GetParent(panel->m_window)))
+        outwards.push_back({panel->m_color, panel->m_parentBackground});
+    // The window below every panel is painted in the face colour.
+    return colorRef(shownColor(outwards, systemColor(clBtnFace), systemColor));
+}
+
+const TPanel *TPanel::panelOf(HWND window)
+{
+    if (!window || GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TPanel::windowProc))
+        return nullptr;
+    return reinterpret_cast<const TPanel *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 HBRUSH TPanel::backgroundBrush()
@@ -113,12 +106,17 @@ HBRUSH TPanel::backgroundBrush()
 
 void TPanel::paint(HDC dc)
 {
-    RECT r;
-    GetClientRect(m_window, &r);
-    drawBevel(dc, m_bevels.outer, r, m_bevels.width);
-    if (r.right > r.left && r.bottom > r.top)
-        fill(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, backgroundColor());
-    drawBevel(dc, m_bevels.inner, r, m_bevels.width);
+    RECT client;
+    GetClientRect(m_window, &client);
+    const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF background = backgroundColor();
+    for (const PanelStroke &stroke : panelStrokes(client.right - client.left, client.bottom - client.top, m_bevels)) {
+        fill(dc, stroke.rect,
+             stroke.shade == PanelShade::Highlight ? highlight
+             : stroke.shade == PanelShade::Shadow  ? shadow
+                                                   : background);
+    }
     if (m_image) {
         const DockRect &b = m_imageBounds;
         m_image->Paint(dc, RECT{b.left, b.top, b.left + b.width, b.top + b.height});

@@ -26,6 +26,8 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The panel that window is, or nullptr.
+    static const TPanel *panelOf(HWND window);
     void paint(HDC dc);
 
     HWND m_window = nullptr;

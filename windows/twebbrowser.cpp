@@ -17,8 +17,7 @@ constexpr int kHimetricPerInch = 2540;
 
 std::u16string errorText(HRESULT code)
 {
-    std::u16string text = systemMessage(static_cast<std::uint32_t>(code));
-    return text.empty() ? oleErrorText(code) : text;
+    return resultCodeText(code, systemMessage(static_cast<std::uint32_t>(code)));
 }
 
 [[noreturn]] void raiseSysError(HRESULT code)
@@ -382,12 +381,12 @@ void TWebBrowser::CreateWnd(HWND parent, const RECT &bounds)
     const HRESULT result = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
                                             static_cast<IOleClientSite *>(m_site.get()), 0, parent, &position);
     if (FAILED(result))
-        throw EOleSysError(u"OLE control activation failed", result);
+        throw EOleSysError(kControlActivationText, result);
     m_inPlace = m_object.as<IOleInPlaceObject>();
     HWND window = nullptr;
     const HRESULT windowResult = m_inPlace ? m_inPlace->GetWindow(&window) : E_NOINTERFACE;
     if (FAILED(windowResult) || !window)
-        throw EOleSysError(u"Could not obtain OLE control window handle", FAILED(windowResult) ? windowResult : E_FAIL);
+        throw EOleSysError(kControlWindowText, FAILED(windowResult) ? windowResult : E_FAIL);
     m_window = window;
     m_ownActiveObject = m_object.as<IOleInPlaceActiveObject>();
     // Lets the dialog keyboard handling of the parent reach the view with Tab.
@@ -430,7 +429,7 @@ IWebBrowser2 &TWebBrowser::browser()
         if (const ComPtr<IDispatch> dispatch = m_object.as<IDispatch>())
             m_browser = dispatch.as<IWebBrowser2>();
         if (!m_browser)
-            throw EOleException(u"Interface not supported", E_NOINTERFACE);
+            throw EOleException(kNoInterfaceText, E_NOINTERFACE);
     }
     // Whatever error description the thread holds now is not this call's.
     SetErrorInfo(0, nullptr);

@@ -19,7 +19,7 @@ constexpr int kProgressLineHeight = 3;
 
 ViewRecovery::ViewRecovery(QWebEnginePage *page, QWidget *view, bool browserPane)
     : QObject(view), m_page(page), m_view(view), m_browserPane(browserPane),
-      m_notice(new LoadNotice(browserPane, view)), m_restarts(3, 60s)
+      m_notice(new LoadNotice(browserPane, view))
 {
     if (browserPane)
         m_progress = new ProgressLine(view);
@@ -38,7 +38,7 @@ ViewRecovery::ViewRecovery(QWebEnginePage *page, QWidget *view, bool browserPane
 void ViewRecovery::navigate(const QUrl &url)
 {
     m_address = url;
-    m_failures = 0;
+    m_state.restart();
     m_retryTimer.stop();
     m_page->load(url);
 }
@@ -46,7 +46,7 @@ void ViewRecovery::navigate(const QUrl &url)
 void ViewRecovery::refresh()
 {
     m_retryTimer.stop();
-    m_failures = 0;
+    m_state.restart();
     // A load given up for want of an answer left the page before it shown,
     // so R asks for the address that failed, not for that page.
     if (!m_notice->isHidden())
@@ -58,9 +58,10 @@ void ViewRecovery::refresh()
 void ViewRecovery::stop()
 {
     m_retryTimer.stop();
-    m_failures = 0;
+    const bool loading = m_state.asking();
+    m_state.stopped();
     m_notice->hide();
-    if (m_loading)
+    if (loading)
         m_page->triggerAction(QWebEnginePage::Stop);
     // A renderer that dies now brings nothing back.
     m_address.clear();
@@ -75,7 +76,7 @@ void ViewRecovery::fitTo(const QRect &area)
 
 void ViewRecovery::started()
 {
-    m_loading = true;
+    m_state.asked();
     m_answerTimer.start();
     if (m_progress)
         m_progress->start();
@@ -107,12 +108,12 @@ void ViewRecovery::loadingChanged(const QWebEngineLoadingInfo &info)
             recovered();
         else
             fail(info.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain ? LoadNotice::Cause::Stopped
-                                                                             : LoadNotice::Cause::Unreachable,
-                 true);
+                                                                             : LoadNotice::Cause::Unreachable);
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
         // Stopped by the user, by a newer load or by answerOverdue, which
         // has dealt with it.
+        m_state.abandoned();
         finished();
         break;
     }
@@ -123,45 +124,45 @@ void ViewRecovery::rendererEnded(QWebEnginePage::RenderProcessTerminationStatus 
     if (status == QWebEnginePage::NormalTerminationStatus)
         return;
     finished();
-    if (m_address.isEmpty())
+    if (m_address.isEmpty()) {
+        m_state.abandoned();
         return;
-    if (m_restarts.take(std::chrono::milliseconds(m_clock.elapsed()))) {
+    }
+    if (m_state.rendererEnded(std::chrono::milliseconds(m_clock.elapsed()))) {
         // After the dead renderer's own reports, so a failure among them
         // cannot take the new load for finished.
         QMetaObject::invokeMethod(this, &ViewRecovery::retry, Qt::QueuedConnection);
         return;
     }
     // Dying again and again: wait for R, a new address or the network.
-    fail(LoadNotice::Cause::Stopped, false);
+    m_notice->report(LoadNotice::Cause::Stopped);
+    watchReachability(m_watchingNetwork, this, &ViewRecovery::reachabilityChanged);
 }
 
 void ViewRecovery::answerOverdue()
 {
     m_page->triggerAction(QWebEnginePage::Stop);
     finished();
-    fail(LoadNotice::Cause::NoAnswer, true);
+    fail(LoadNotice::Cause::NoAnswer);
 }
 
 void ViewRecovery::finished()
 {
-    m_loading = false;
     m_answerTimer.stop();
     if (m_progress)
         m_progress->finish();
 }
 
-void ViewRecovery::fail(LoadNotice::Cause cause, bool retryLater)
+void ViewRecovery::fail(LoadNotice::Cause cause)
 {
     m_notice->report(cause);
-    ++m_failures;
-    if (retryLater)
-        m_retryTimer.start(retryDelay(m_failures));
-    watchNetwork();
+    m_retryTimer.start(m_state.failed());
+    watchReachability(m_watchingNetwork, this, &ViewRecovery::reachabilityChanged);
 }
 
 void ViewRecovery::recovered()
 {
-    m_failures = 0;
+    m_state.answered();
     m_retryTimer.stop();
     m_notice->hide();
 }
@@ -170,24 +171,16 @@ void ViewRecovery::retry()
 {
     // One request at a time; a covered pane waits to be brought forward,
     // which asks it for a page anyway.
-    if (m_loading || !inFront())
+    if (!m_state.mayRetry(inFront()))
         return;
     m_page->load(m_address);
 }
 
 // The desktop's word that the network is back, where it has a way to say so,
-// brings every failed view back at once. Asked only once something failed.
-void ViewRecovery::watchNetwork()
-{
-    if (m_watchingNetwork)
-        return;
-    m_watchingNetwork = true;
-    watchReachability(this, &ViewRecovery::reachabilityChanged);
-}
-
+// brings every failed view back at once.
 void ViewRecovery::reachabilityChanged(QNetworkInformation::Reachability reachability)
 {
-    if (reachability != QNetworkInformation::Reachability::Online || m_notice->isHidden())
+    if (reachability != QNetworkInformation::Reachability::Online || !m_state.wantsNetwork())
         return;
     m_retryTimer.stop();
     retry();

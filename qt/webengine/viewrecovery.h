@@ -43,10 +43,9 @@ private:
     void rendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
     void answerOverdue();
     void finished();
-    void fail(LoadNotice::Cause cause, bool retryLater);
+    void fail(LoadNotice::Cause cause);
     void recovered();
     void retry();
-    void watchNetwork();
     void reachabilityChanged(QNetworkInformation::Reachability reachability);
     bool inFront() const;
 
@@ -56,11 +55,9 @@ private:
     LoadNotice *m_notice;
     ProgressLine *m_progress = nullptr;
     QUrl m_address; // what the view was last asked to show: retried on failure
-    int m_failures = 0;
-    bool m_loading = false;
+    RecoveryState m_state;
     bool m_watchingNetwork = false;
     QTimer m_answerTimer;
     QTimer m_retryTimer;
-    RestartBudget m_restarts;
     QElapsedTimer m_clock;
 };

@@ -67,7 +67,10 @@ TEST_CASE("a view whose renderer keeps dying gives up until asked")
     RecoveryState view;
     view.asked();
     view.answered();
+    // Dying during a load ends that load: the new one may go out.
+    view.asked();
     CHECK(view.rendererEnded(0ms));
+    CHECK(view.mayRetry(true));
     CHECK(view.rendererEnded(1s));
     CHECK(view.rendererEnded(2s));
     CHECK(!view.rendererEnded(3s));
@@ -76,4 +79,21 @@ TEST_CASE("a view whose renderer keeps dying gives up until asked")
     view.stopped();
     CHECK(!view.failing());
     CHECK(view.mayRetry(true));
+}
+
+// A load stopped after the answer was overdue is still a failure, which the
+// network's return brings back; one stopped by the user is not.
+TEST_CASE("a stopped request")
+{
+    RecoveryState view;
+    view.asked();
+    CHECK(view.failed() == 2000ms);
+    view.abandoned();
+    CHECK(view.wantsNetwork());
+    view.asked();
+    view.abandoned();
+    CHECK(!view.failing());
+    CHECK(view.mayRetry(true));
+    view.asked();
+    CHECK(view.failed() == 4000ms);
 }

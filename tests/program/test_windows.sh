@@ -129,13 +129,15 @@ expect_visible 1 "$zh" 软件安装 下载资源 视频教程 "柯霖软件QQ群
 
 # The keyboard: on activation the main view has the focus, Tab walks the
 # toolbar from the back button, Shift+Tab and the arrow keys go back and
-# among siblings, and Enter clicks the focused button.
+# among siblings (a panel among them, from which Tab goes into the panel),
+# and Enter clicks the focused button.
 focused() { winprobe focus "$zh" | sed -n 's/^focus 0x[0-9a-f]* class .* text //p'; }
-press() { # KEY TEXT: after KEY the control captioned TEXT has the focus
+focused_class() { winprobe focus "$zh" | sed -n 's/^focus 0x[0-9a-f]* class \(.*\) text .*/\1/p'; }
+press() { # KEY TEXT [CLASS]: after KEY the control captioned TEXT (of that class) has the focus
     xdotool key "$1"
     local deadline=$((SECONDS + 10))
-    until [[ $(focused) == "$2" ]]; do
-        ((SECONDS < deadline)) || wine_fail "after $1 the focus is on \"$(focused)\", not \"$2\""
+    until [[ $(focused) == "$2" && (-z ${3:-} || $(focused_class) == "$3") ]]; do
+        ((SECONDS < deadline)) || wine_fail "after $1 the focus is on \"$(focused)\" ($(focused_class)), not \"$2\""
         sleep 0.1
     done
 }
@@ -143,7 +145,12 @@ xdotool windowactivate --sync "$(xdotool search --name '^Korinview$' | head -n 1
 [[ $(focused) == "Shell Embedding" ]] || wine_fail "the first focus is on \"$(focused)\", not the main view"
 site_caption=$(configured KORINVIEW_SITE_CAPTION)
 product_caption=$(configured KORINVIEW_PRODUCT_CAPTION)
-for caption in "<" R 软件安装 CN EN "$site_caption" "$product_caption" 下载资源; do
+for caption in "<" R 软件安装 CN EN "$site_caption"; do
+    press Tab "$caption"
+done
+press Left "" TPanel
+press Tab "<"
+for caption in R 软件安装 CN EN "$site_caption" "$product_caption" 下载资源; do
     press Tab "$caption"
 done
 press shift+Tab "$product_caption"

@@ -212,6 +212,14 @@ private slots:
         window->Button7->setFocus();
         QTest::keyClick(window->Button7, Qt::Key_Right);
         QCOMPARE(focusedControl(), QStringLiteral("Panel2"));
+        // From a panel Tab goes into it, Shift+Tab back before it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(focusedControl(), QStringLiteral("Button1"));
+        window->Button4->setFocus();
+        QTest::keyClick(window->Button4, Qt::Key_Left);
+        QCOMPARE(focusedControl(), QStringLiteral("Panel2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focusedControl(), QStringLiteral("WebBrowser1"));
         window->Button18->setFocus();
         QTest::keyClick(window->Button18, Qt::Key_Right);
         QCOMPARE(focusedControl(), QStringLiteral("Button19"));

@@ -22,7 +22,7 @@ private:
         panel->setGeometry(0, 0, 20, 10);
         panel->setBevelOuter(outer);
         panel->setBevelWidth(3);
-        panel->setColor(colour);
+        panel->setColor(TColor(colour.red()) | TColor(colour.green()) << 8 | TColor(colour.blue()) << 16);
         panel->setParentBackground(!ownColour);
         return parent.grab().toImage();
     }
