@@ -1,16 +1,4 @@
-# Cross-builds the 32-bit Windows program with Debian's MinGW-w64 compilers.
-# The posix thread model gives the whole C++ thread library; with -static its
-# winpthread is linked in, so the program needs no DLL beside the system's.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-builds the 32-bit Windows program, the one users get.
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
 set(KORINVIEW_MINGW_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${KORINVIEW_MINGW_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KORINVIEW_MINGW_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${KORINVIEW_MINGW_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${KORINVIEW_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
