@@ -1,7 +1,8 @@
 # A screen reader's view of the launcher, on a private accessibility bus, in
 # both languages: the window is a frame, the toolbar's symbol buttons, the
 # description box and the QR picture have names in the interface language,
-# the first Tab draws a focus frame, and the main view's page is readable
+# the first Tab draws a focus frame, Tab from a panel the arrow keys reached
+# goes on to its first button, and the main view's page is readable
 # down to its links once the video button loaded it.
 source "$(dirname "$0")/lib.sh"
 start_xserver
@@ -32,6 +33,15 @@ sleep 0.5 # painted
 import -window "$window" -crop "$back" +repage "$SCRATCH/focused.png"
 changed=$(compare -metric AE "$SCRATCH/unfocused.png" "$SCRATCH/focused.png" null: 2>&1) || true
 ((changed > 0)) || fail "no focus frame on the back button after the first Tab"
+
+# Left from the site button reaches the panel of the symbol buttons; Tab from
+# there goes on to that panel's first button, not into the covered main view.
+press_keys "$window" Tab Tab Tab Tab Tab
+accessible_tree "$launcher" 10 'push button "www.korinware.com" [focused]' >"$SCRATCH/site" ||
+    fail "five Tabs did not reach the site button: $(cat "$SCRATCH/site")"
+press_keys "$window" Left Tab
+accessible_tree "$launcher" 10 'push button "后退" (主页面回到上一页) [focused]' >"$SCRATCH/panel" ||
+    fail "Tab from the toolbar's panel did not reach its first button: $(cat "$SCRATCH/panel")"
 
 click_design "$window" 58 26 # EN
 accessible_tree "$launcher" 10 'frame "Korinview"' 'panel "Video tutorials"' \
