@@ -1,6 +1,7 @@
 #include "windows/korinplot.h"
 
 #include "core/keyboardorder.h"
+#include "core/language.h"
 #include "core/placement.h"
 #include "core/scaling.h"
 #include "windows/systemmessage.h"
@@ -11,10 +12,12 @@
 #include "windows/tpanel.h"
 #include "windows/twebbrowser.h"
 
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <span>
+#include <string_view>
 
 TKorinplot *Korinplot = nullptr;
 
@@ -145,6 +148,33 @@ void TKorinplot::createControls()
     for (const Control &control : m_controls) {
         if (control.window)
             SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    nameControls();
+}
+
+// The system's objects name a button by its caption and a panel not at all:
+// the table's names, a group's role, and the picture as the panel's child.
+void TKorinplot::nameControls()
+{
+    for (const AccessibleText &text : accessibleTexts()) {
+        const int i = row(text.control);
+        if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window)
+            continue;
+        AccessibleSpec &spec = m_accessible.emplace_back();
+        spec.control = text.control;
+        const ControlKind kind = m_layout[i].kind;
+        if (kind == ControlKind::Panel || kind == ControlKind::WebBrowser)
+            spec.role = ROLE_SYSTEM_GROUPING;
+        else if (kind == ControlKind::Button)
+            spec.role = ROLE_SYSTEM_PUSHBUTTON; // Wine's standard object says only "client"
+        for (int j = 0; j < static_cast<int>(m_layout.size()); ++j) {
+            const ControlSpec &design = m_layout[j];
+            if (design.kind == ControlKind::Image && design.parent && std::string_view(design.parent) == text.control) {
+                spec.picture = design.name;
+                spec.pictureBounds = [this, j] { return toRect(m_placed[j]); };
+            }
+        }
+        AccessibleControl::attach(m_controls[i].window, &spec);
     }
 }
 
@@ -448,4 +478,6 @@ void TKorinplot::interfaceLanguageChanged(bool chinese)
     // The interface language goes with the captions: it stays as it was when
     // the readme cannot be read.
     Application->setInterfaceChinese(chinese);
+    for (const AccessibleSpec &spec : m_accessible)
+        AccessibleControl::namesChanged(m_controls[row(spec.control)].window);
 }

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include "windows/accessiblecontrol.h"
+
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -63,6 +66,7 @@ private:
     void createControls();
     void release();
     void createControl(int row);
+    void nameControls();
     void applyDocking();
     int row(const char *name) const;
     int rowOf(HWND window) const;
@@ -75,6 +79,7 @@ private:
     std::vector<ControlSpec> m_layout;
     std::vector<Control> m_controls; // row i of the layout; node i + 1 of m_dock
     std::vector<DockRect> m_placed;
+    std::deque<AccessibleSpec> m_accessible; // referred to by the windows they name
     DockTree m_dock;
     HWND m_window = nullptr;
     HFONT m_font = nullptr;

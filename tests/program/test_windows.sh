@@ -63,6 +63,37 @@ requested_from() {
         "$LOOPBACK_LOG"
 }
 
+# expect_names WINDOW "CLASS|ROLE|NAME|DESCRIPTION"...: a child window of
+# CLASS reads, through the system's accessibility, with ROLE, NAME and
+# DESCRIPTION (empty: none).
+expect_names() {
+    local window=$1 listing expected class role name description
+    shift
+    listing=$(winprobe names "$window")
+    for expected in "$@"; do
+        IFS='|' read -r class role name description <<<"$expected"
+        awk -v class="$class" -v role="$role" -v name="$name" -v description="$description" '
+            function text() { return substr($0, index($0, " text ") + 6) }
+            $1 == "name" && $4 == class && $8 == role && text() == name { named[$2] = 1 }
+            $1 == "description" && ($2 in named) && text() == description { found = 1 }
+            END { exit !found }' <<<"$listing" ||
+            wine_fail "no $class of role $role named \"$name\" and described \"$description\": $(grep -c '^name ' <<<"$listing") names read"
+    done
+}
+
+# expect_picture_name WINDOW NAME DESCRIPTION: the QR picture, painted by its
+# panel, is the panel's element of role graphic, named, over its own box.
+expect_picture_name() {
+    local item
+    item=$(winprobe names "$1" | awk -v name="$2" '$1 == "item" && $6 == 40 && substr($0, index($0, " text ") + 6) == name')
+    [[ -n $item ]] || wine_fail "no picture named \"$2\""
+    read -r x y w h < <(awk '{ print $8, $9, $10, $11 }' <<<"$item")
+    [[ "$x $y $w $h" == "$((origin_x + 4 + $(m 376))) $((origin_y + $(m 52) + 4 + $(m 129))) $(($(m 543) - $(m 376))) $(($(m 291) - $(m 129)))" ]] ||
+        wine_fail "the picture's box is $x $y $w $h"
+    winprobe names "$1" | grep -qxF "itemdescription $(awk '{ print $2 " id " $4 }' <<<"$item") text $3" ||
+        wine_fail "the picture is not described \"$3\""
+}
+
 # Chinese, started where a readme in code page 936 replaces the built-in lines.
 mkdir -p "$SCRATCH/readme"
 printf '\xbf\xc2\xc1\xd8\xbc\xa4\xb9\xe2\r\n\xb5\xda\xb6\xfe\xd0\xd0 GBK\r\n' >"$SCRATCH/readme/readme.txt"
@@ -121,6 +152,14 @@ for group in 5 12 7 8; do
 done
 
 expect_visible 1 "$zh" 软件安装 下载资源 视频教程 "柯霖软件QQ群号:527418306" 安装Korinplot中文版 安装Korinplot精简版
+
+# A screen reader's names (read from this process, as a screen reader does),
+# in the interface language: the symbol buttons with what they do, the
+# groups, the description box and the picture.
+expect_names "$zh" "Button|43|后退|主页面回到上一页" "Button|43|刷新|重新载入主页面" "Button|43|中文|切换到中文界面" \
+    "Button|43|English|切换到英文界面" "TPanel|20|Korinplot 各版本|" "TPanel|20|Korinplot 5.20 版|" \
+    "TPanel|20|3.40 中文版 A 型板|" "TPanel|20|3.40 中文版 B 型板|" "Edit|42|说明|"
+expect_picture_name "$zh" 柯霖软件二维码 扫码关注柯霖软件公众号
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo from readme.txt: $(memo_text "$zh")"
 
 # The keyboard: on activation the main view has the focus, Tab walks the
@@ -213,6 +252,10 @@ expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3
 expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
     "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
 [[ $(memo_text "$zh") == "$english_lines" ]] || wine_fail "memo after EN: $(memo_text "$zh")"
+expect_names "$zh" "Button|43|Back|Go back one page in the main view" "Button|43|Reload|Reload the main view" \
+    "Button|43|中文|Switch the interface to Chinese" "Button|43|English|Switch the interface to English" \
+    "TPanel|20|Korinplot editions|" "TPanel|20|Korinplot 5.20|" "Edit|42|Description|"
+expect_picture_name "$zh" "Korinware QR code" "Scan to follow Korinware's public account"
 winprobe click CN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 3 30
 wait_requested /soft/images/2.jpg 3 30
