@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "core/placement.h"
 #include "core/scaling.h"
+#include "windows/panerecovery.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 #include "windows/textfile.h"
@@ -97,8 +98,10 @@ TKorinplot::~TKorinplot()
 void TKorinplot::release()
 {
     // The views close their controls while the windows they live in exist.
-    for (Control &control : m_controls)
+    for (Control &control : m_controls) {
+        control.recovery.reset();
         control.browser.reset();
+    }
     if (m_window) {
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
@@ -210,6 +213,9 @@ void TKorinplot::createControl(int i)
         control.browser = std::make_unique<TWebBrowser>(design.bounds.width, design.bounds.height);
         control.browser->CreateWnd(parent, toRect(bounds));
         control.window = control.browser->Handle();
+        // The browser pane, the form's own child, mends itself.
+        if (!design.parent)
+            control.recovery = std::make_unique<PaneRecovery>(*control.browser, parent, toRect(bounds));
         break;
     }
     if (control.window && design.kind != ControlKind::WebBrowser)
@@ -248,6 +254,8 @@ void TKorinplot::applyDocking()
         if (control.browser) {
             if (!control.browser->SetBounds(toRect(r), m_pixelsPerInch))
                 continue;
+            if (control.recovery)
+                control.recovery->setBounds(toRect(r));
         } else if (control.window) {
             SetWindowPos(control.window, nullptr, r.left, r.top, r.width, r.height,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
@@ -425,12 +433,19 @@ void TKorinplot::showControl(const char *control, bool visible)
 
 void TKorinplot::bringControlToFront(const char *control)
 {
-    SetWindowPos(m_controls[row(control)].window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const Control &raised = m_controls[row(control)];
+    SetWindowPos(raised.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (raised.recovery)
+        raised.recovery->raise();
 }
 
 void TKorinplot::navigate(const char *view, const std::u16string &url)
 {
-    m_controls[row(view)].browser->Navigate(url);
+    Control &control = m_controls[row(view)];
+    if (control.recovery)
+        control.recovery->navigate(url);
+    else
+        control.browser->Navigate(url);
 }
 
 void TKorinplot::goBack(const char *view)
@@ -440,7 +455,11 @@ void TKorinplot::goBack(const char *view)
 
 void TKorinplot::refresh(const char *view)
 {
-    m_controls[row(view)].browser->Refresh();
+    Control &control = m_controls[row(view)];
+    if (control.recovery)
+        control.recovery->refresh();
+    else
+        control.browser->Refresh();
 }
 
 void TKorinplot::memoClear()
@@ -480,4 +499,8 @@ void TKorinplot::interfaceLanguageChanged(bool chinese)
     Application->setInterfaceChinese(chinese);
     for (const AccessibleSpec &spec : m_accessible)
         AccessibleControl::namesChanged(m_controls[row(spec.control)].window);
+    for (Control &control : m_controls) {
+        if (control.recovery)
+            control.recovery->languageChanged();
+    }
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class PaneRecovery;
 class TImage;
 class TMemo;
 class TPanel;
@@ -58,6 +59,7 @@ private:
         std::unique_ptr<TMemo> memo;
         std::unique_ptr<TImage> image;
         std::unique_ptr<TWebBrowser> browser;
+        std::unique_ptr<PaneRecovery> recovery; // the main view's
     };
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,6 +4,7 @@
 #include "core/exception.h"
 #include "windows/systemmessage.h"
 
+#include <exdispid.h>
 #include <olectl.h>
 
 namespace {
@@ -117,6 +118,44 @@ protected:
 private:
     ULONG m_references = 1;
 };
+
+// An event's argument, whether passed by value or by reference.
+const VARIANT &argument(const DISPPARAMS *parameters, UINT fromLast)
+{
+    static const VARIANT empty = {};
+    if (!parameters || fromLast >= parameters->cArgs)
+        return empty;
+    const VARIANT &given = parameters->rgvarg[parameters->cArgs - 1 - fromLast];
+    return given.vt == (VT_BYREF | VT_VARIANT) && given.pvarVal ? *given.pvarVal : given;
+}
+
+std::u16string stringArgument(const VARIANT &value)
+{
+    const BSTR text = value.vt == VT_BSTR ? value.bstrVal : value.vt == (VT_BYREF | VT_BSTR) ? *value.pbstrVal : nullptr;
+    return text ? std::u16string(reinterpret_cast<const char16_t *>(text), SysStringLen(text)) : std::u16string();
+}
+
+long longArgument(const VARIANT &value)
+{
+    switch (value.vt) {
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+        return value.lVal;
+    default:
+        return 0;
+    }
+}
+
+void cancel(const DISPPARAMS *parameters, UINT fromLast)
+{
+    if (!parameters || fromLast >= parameters->cArgs)
+        return;
+    const VARIANT &flag = parameters->rgvarg[parameters->cArgs - 1 - fromLast];
+    if (flag.vt == (VT_BYREF | VT_BOOL) && flag.pboolVal)
+        *flag.pboolVal = VARIANT_TRUE;
+}
 
 } // namespace
 
@@ -262,11 +301,13 @@ private:
     ComPtr<IOleInPlaceActiveObject> m_activeObject;
 };
 
-// Takes every event of the control and handles none, so that new windows,
-// downloads and navigation errors follow the control's own defaults.
+// A mending view's news, from the control's events; every other event takes
+// the control's default.
 class TWebBrowser::EventSink final : public ComObject<UntypedDispatch>
 {
 public:
+    explicit EventSink(TWebBrowser &owner) : m_owner(owner) {}
+
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
     {
         if (!object)
@@ -280,19 +321,40 @@ public:
         return E_NOINTERFACE;
     }
 
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+    // The arguments come last first; `argument` counts them as declared.
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *parameters, VARIANT *, EXCEPINFO *,
                                      UINT *) override
     {
+        Listener *listener = m_owner.m_listener;
+        switch (id) {
+        case DISPID_BEFORENAVIGATE2: // frame, URL, flags, target, post data, headers, cancel
+            if (listener && m_owner.isOwnPage(argument(parameters, 0)))
+                listener->navigationStarted(stringArgument(argument(parameters, 1)));
+            break;
+        case DISPID_NAVIGATECOMPLETE2: // frame, URL
+        case DISPID_DOCUMENTCOMPLETE:
+            if (listener && m_owner.isOwnPage(argument(parameters, 0)))
+                listener->navigationAnswered();
+            break;
+        case DISPID_NAVIGATEERROR: // frame, URL, target frame name, status, cancel
+            if (listener && m_owner.isOwnPage(argument(parameters, 0)) &&
+                listener->navigationFailed(longArgument(argument(parameters, 3))))
+                cancel(parameters, 4);
+            break;
+        default:
+            break;
+        }
         return S_OK;
     }
 
 private:
     ~EventSink() override = default;
 
+    TWebBrowser &m_owner;
 };
 
 TWebBrowser::TWebBrowser(int designWidth, int designHeight)
-    : m_site(new Site), m_events(new EventSink), m_controlData(browserControlData(designWidth, designHeight))
+    : m_site(new Site), m_events(new EventSink(*this)), m_controlData(browserControlData(designWidth, designHeight))
 {
     const HRESULT result = CoCreateInstance(kBrowserClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                             __uuidof(IOleObject), m_object.putVoid());
@@ -353,8 +415,8 @@ void TWebBrowser::loadState()
     std::vector<std::uint8_t>().swap(m_controlData);
 }
 
-// No event is handled, so a control that offers no such connection point, or
-// refuses the sink, loses the view nothing.
+// A control that offers no such connection point, or refuses the sink, keeps
+// its own defaults.
 void TWebBrowser::connect(Connection &connection, REFIID iid, IUnknown *sink)
 {
     if (connection.point)
@@ -477,4 +539,21 @@ void TWebBrowser::GoBack()
 void TWebBrowser::Refresh()
 {
     check(browser().Refresh());
+}
+
+void TWebBrowser::Stop()
+{
+    check(browser().Stop());
+}
+
+// A frame's events name the frame's own object; the page's name the control.
+bool TWebBrowser::isOwnPage(const VARIANT &frame) const
+{
+    if (frame.vt != VT_DISPATCH || !frame.pdispVal)
+        return true;
+    ComPtr<IUnknown> given;
+    ComPtr<IUnknown> own;
+    frame.pdispVal->QueryInterface(__uuidof(IUnknown), given.putVoid());
+    m_object->QueryInterface(__uuidof(IUnknown), own.putVoid());
+    return given.get() == own.get();
 }

@@ -19,6 +19,23 @@
 class TWebBrowser
 {
 public:
+    // What a view that mends itself hears of its own page's navigations
+    // (not of a frame's), on the window's thread.
+    class Listener
+    {
+    public:
+        virtual void navigationStarted(const std::u16string &url) = 0;
+        // The answer came and is being shown, or went to the desktop's
+        // browser as a download.
+        virtual void navigationAnswered() = 0;
+        // The control's status: an HTTP status of 400 or more, or a failure
+        // code. True keeps the control's own error page away.
+        virtual bool navigationFailed(long status) = 0;
+
+    protected:
+        ~Listener() = default;
+    };
+
     // The view's size in 120-dpi design pixels, which the control's persisted
     // state records as its extent.
     TWebBrowser(int designWidth, int designHeight);
@@ -45,6 +62,8 @@ public:
     void Navigate(const std::u16string &url);
     void GoBack();
     void Refresh();
+    void Stop();
+    void SetListener(Listener *listener) { m_listener = listener; }
 
 private:
     class Site;
@@ -62,6 +81,7 @@ private:
     static void disconnect(Connection &connection);
     IWebBrowser2 &browser();
     static void check(HRESULT result);
+    bool isOwnPage(const VARIANT &frame) const;
 
     ComPtr<IOleObject> m_object;
     ComPtr<Site> m_site;
@@ -73,6 +93,7 @@ private:
     Connection m_eventSink;
     std::vector<std::uint8_t> m_controlData;
     HWND m_window = nullptr;
+    Listener *m_listener = nullptr;
     bool m_tabStop = true;
     bool m_active = false;
 };

@@ -3,7 +3,8 @@
 # the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
-# window, status 0 on close and 1 after a fatal start.
+# window, status 0 on close and 1 after a fatal start; the names a screen
+# reader reads, the main view's notice and its asking again.
 # Arguments: build-windows/korinview.exe and build-windows.
 source "$(dirname "$0")/lib.sh"
 [[ -f $WINPROBE ]] || fail "no $WINPROBE: build with scripts/build-windows"
@@ -92,6 +93,17 @@ expect_picture_name() {
         wine_fail "the picture's box is $x $y $w $h"
     winprobe names "$1" | grep -qxF "itemdescription $(awk '{ print $2 " id " $4 }' <<<"$item") text $3" ||
         wine_fail "the picture is not described \"$3\""
+}
+
+# expect_notice WINDOW TEXT: the main view's notice shows TEXT.
+expect_notice() {
+    local deadline=$((SECONDS + 20)) got
+    for (( ; ; )); do
+        got=$(winprobe tree "$1" | awk -v top="$1" '$6 == "TLoadNotice" && $4 == top && $12 == 1 { print substr($0, index($0, " text ") + 6); exit }')
+        [[ $got == "$2" ]] && return 0
+        ((SECONDS < deadline)) || wine_fail "the main view's notice says \"$got\", not \"$2\""
+        sleep 0.2
+    done
 }
 
 # Chinese, started where a readme in code page 936 replaces the built-in lines.
@@ -241,6 +253,9 @@ video=$(configured KORINVIEW_VIDEO_SITE)
 winprobe click 视频教程 "$zh" >/dev/null
 wait_requested /search_video/q_Korinplot 1 30
 [[ $(requested_from /search_video/q_Korinplot "${video#http://}") == 1 ]] || wine_fail "the video page was not asked of $video"
+# The page came, but Wine has no engine to draw it with: the main view says
+# so, rather than staying white or blaming the network.
+expect_notice "$zh" 系统缺少网页显示组件，无法显示此页面。
 
 # EN hides the Chinese-only rows and groups and asks for the pictures again;
 # CN shows them and asks once more.
@@ -252,6 +267,7 @@ expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3
 expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
     "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
 [[ $(memo_text "$zh") == "$english_lines" ]] || wine_fail "memo after EN: $(memo_text "$zh")"
+expect_notice "$zh" "This system has nothing to display web pages with."
 expect_names "$zh" "Button|43|Back|Go back one page in the main view" "Button|43|Reload|Reload the main view" \
     "Button|43|中文|Switch the interface to Chinese" "Button|43|English|Switch the interface to English" \
     "TPanel|20|Korinplot editions|" "TPanel|20|Korinplot 5.20|" "Edit|42|Description|"
@@ -261,6 +277,17 @@ wait_requested /soft/images/1.jpg 3 30
 wait_requested /soft/images/2.jpg 3 30
 expect_visible 1 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo after CN: $(memo_text "$zh")"
+
+# The network away: R asks at once and the main view's notice says so in
+# place of the control's error page; back, the view asks again by itself.
+port=$LOOPBACK_PORT
+stop_loopback_server
+winprobe click R "$zh" >/dev/null
+expect_notice "$zh" "无法连接网络。按 R 重试。"
+asked=$(requested /search_video/q_Korinplot)
+start_loopback_server "$port"
+wait_requested /search_video/q_Korinplot $((asked + 1)) 40
+expect_notice "$zh" 系统缺少网页显示组件，无法显示此页面。
 
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
 # opens its own window; closing it leaves the first one running.
