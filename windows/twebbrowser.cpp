@@ -1,11 +1,15 @@
 #include "windows/twebbrowser.h"
 
+#include "core/browserpane.h"
 #include "core/controldata.h"
 #include "core/exception.h"
+#include "windows/browseremulation.h"
 #include "windows/systemmessage.h"
 
 #include <exdispid.h>
 #include <olectl.h>
+#include <shellapi.h>
+#include <shobjidl.h>
 
 namespace {
 
@@ -301,8 +305,8 @@ private:
     ComPtr<IOleInPlaceActiveObject> m_activeObject;
 };
 
-// A mending view's news, from the control's events; every other event takes
-// the control's default.
+// The browser pane's rules and a mending view's news, from the control's
+// events; every other event takes the control's default.
 class TWebBrowser::EventSink final : public ComObject<UntypedDispatch>
 {
 public:
@@ -328,8 +332,9 @@ public:
         Listener *listener = m_owner.m_listener;
         switch (id) {
         case DISPID_BEFORENAVIGATE2: // frame, URL, flags, target, post data, headers, cancel
+            m_owner.m_lastAddress = stringArgument(argument(parameters, 1));
             if (listener && m_owner.isOwnPage(argument(parameters, 0)))
-                listener->navigationStarted(stringArgument(argument(parameters, 1)));
+                listener->navigationStarted(m_owner.m_lastAddress);
             break;
         case DISPID_NAVIGATECOMPLETE2: // frame, URL
         case DISPID_DOCUMENTCOMPLETE:
@@ -340,6 +345,22 @@ public:
             if (listener && m_owner.isOwnPage(argument(parameters, 0)) &&
                 listener->navigationFailed(longArgument(argument(parameters, 3))))
                 cancel(parameters, 4);
+            break;
+        case DISPID_NEWWINDOW3: // new window, cancel, flags, opener's URL, URL
+            // The browser's own window would be the control's: the address goes
+            // to the desktop's browser instead, and only after a click or the
+            // menu's "Open in New Window", as a browser's pop-up blocker allows.
+            cancel(parameters, 1);
+            if (longArgument(argument(parameters, 2)) & (NWMF_USERINITED | NWMF_USERREQUESTED))
+                m_owner.handOver(stringArgument(argument(parameters, 4)));
+            break;
+        case DISPID_FILEDOWNLOAD: // whether the answer is a document the control shows, cancel
+            if (argument(parameters, 0).vt == VT_BOOL && argument(parameters, 0).boolVal == VARIANT_FALSE) {
+                cancel(parameters, 1);
+                m_owner.handOver(m_owner.m_lastAddress);
+                if (listener)
+                    listener->navigationAnswered();
+            }
             break;
         default:
             break;
@@ -356,6 +377,7 @@ private:
 TWebBrowser::TWebBrowser(int designWidth, int designHeight)
     : m_site(new Site), m_events(new EventSink(*this)), m_controlData(browserControlData(designWidth, designHeight))
 {
+    chooseBrowserEmulation();
     const HRESULT result = CoCreateInstance(kBrowserClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                             __uuidof(IOleObject), m_object.putVoid());
     if (FAILED(result))
@@ -493,6 +515,8 @@ IWebBrowser2 &TWebBrowser::browser()
             m_browser = dispatch.as<IWebBrowser2>();
         if (!m_browser)
             throw EOleException(u"Interface not supported", E_NOINTERFACE);
+        // A page's script errors are the page's business, not a dialog's.
+        m_browser->put_Silent(VARIANT_TRUE);
     }
     // Whatever error description the thread holds now is not this call's.
     SetErrorInfo(0, nullptr);
@@ -556,4 +580,12 @@ bool TWebBrowser::isOwnPage(const VARIANT &frame) const
     frame.pdispVal->QueryInterface(__uuidof(IUnknown), given.putVoid());
     m_object->QueryInterface(__uuidof(IUnknown), own.putVoid());
     return given.get() == own.get();
+}
+
+void TWebBrowser::handOver(const std::u16string &url) const
+{
+    if (!handedToBrowser(url))
+        return;
+    ShellExecuteW(m_window ? GetAncestor(m_window, GA_ROOT) : nullptr, nullptr,
+                  reinterpret_cast<const wchar_t *>(url.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -15,7 +15,9 @@
 // our own and shown as a child window. The control is created at once and
 // activated at the first operation or at window creation, whichever comes
 // first. A refused operation raises EOleException; a failed creation or
-// activation step raises EOleSysError.
+// activation step raises EOleSysError. As a browser pane it hands new
+// windows and downloads of web addresses to the desktop's browser, shows no
+// script-error dialog, and draws pages in the newest mode it has.
 class TWebBrowser
 {
 public:
@@ -82,6 +84,7 @@ private:
     IWebBrowser2 &browser();
     static void check(HRESULT result);
     bool isOwnPage(const VARIANT &frame) const;
+    void handOver(const std::u16string &url) const;
 
     ComPtr<IOleObject> m_object;
     ComPtr<Site> m_site;
@@ -94,6 +97,7 @@ private:
     std::vector<std::uint8_t> m_controlData;
     HWND m_window = nullptr;
     Listener *m_listener = nullptr;
+    std::u16string m_lastAddress; // of the last navigation of any frame: what a download fetches
     bool m_tabStop = true;
     bool m_active = false;
 };

@@ -4,7 +4,8 @@
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
 # window, status 0 on close and 1 after a fatal start; the names a screen
-# reader reads, the main view's notice and its asking again.
+# reader reads, the main view's notice and its asking again, the browser
+# control's document mode.
 # Arguments: build-windows/korinview.exe and build-windows.
 source "$(dirname "$0")/lib.sh"
 [[ -f $WINPROBE ]] || fail "no $WINPROBE: build with scripts/build-windows"
@@ -75,7 +76,7 @@ expect_names() {
         IFS='|' read -r class role name description <<<"$expected"
         awk -v class="$class" -v role="$role" -v name="$name" -v description="$description" '
             function text() { return substr($0, index($0, " text ") + 6) }
-            $1 == "name" && $4 == class && $8 == role && text() == name { named[$2] = 1 }
+            $1 == "name" && $4 == class && $6 == role && text() == name { named[$2] = 1 }
             $1 == "description" && ($2 in named) && text() == description { found = 1 }
             END { exit !found }' <<<"$listing" ||
             wine_fail "no $class of role $role named \"$name\" and described \"$description\": $(grep -c '^name ' <<<"$listing") names read"
@@ -106,6 +107,16 @@ expect_notice() {
     done
 }
 
+# The browser control draws pages in its newest mode: the value for this
+# program's file name, set anew when it differs, and no other touched.
+feature='HKCU\Software\Microsoft\Internet Explorer\Main\FeatureControl\FEATURE_BROWSER_EMULATION'
+emulation() { # VALUE-NAME: its data as reg prints it
+    wine reg query "$feature" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $2, $3 }'
+}
+for name in "$(basename "$KORINVIEW")" other.exe; do
+    wine reg add "$feature" /v "$name" /t REG_DWORD /d 7000 /f >>"$SCRATCH/wine.log" 2>&1
+done
+
 # Chinese, started where a readme in code page 936 replaces the built-in lines.
 mkdir -p "$SCRATCH/readme"
 printf '\xbf\xc2\xc1\xd8\xbc\xa4\xb9\xe2\r\n\xb5\xda\xb6\xfe\xd0\xd0 GBK\r\n' >"$SCRATCH/readme/readme.txt"
@@ -114,6 +125,9 @@ zh=$(wine_wait_window "$chinese")
 wait_requested /soft/images/1.jpg 1 60
 wait_requested /soft/images/2.jpg 1 60
 [[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site"
+[[ $(emulation "$(basename "$KORINVIEW")") == "REG_DWORD 0x2af9" ]] ||
+    wine_fail "browser emulation: \"$(emulation "$(basename "$KORINVIEW")")\", not 11001 for the control Wine records as 11"
+[[ $(emulation other.exe) == "REG_DWORD 0x1b58" ]] || wine_fail "another program's emulation value changed"
 
 # N, the measured height of "0", from Button8 (design 6, 6, 537 x 41 in
 # Panel5, which lies inside 1 + 3 unscaled bevel pixels below the toolbar).
@@ -165,7 +179,7 @@ done
 
 expect_visible 1 "$zh" 软件安装 下载资源 视频教程 "柯霖软件QQ群号:527418306" 安装Korinplot中文版 安装Korinplot精简版
 
-# A screen reader's names (read from this process, as a screen reader does),
+# A screen reader's names (read by the probe, another process, as a reader does),
 # in the interface language: the symbol buttons with what they do, the
 # groups, the description box and the picture.
 expect_names "$zh" "Button|43|后退|主页面回到上一页" "Button|43|刷新|重新载入主页面" "Button|43|中文|切换到中文界面" \

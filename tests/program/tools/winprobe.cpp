@@ -276,33 +276,23 @@ std::wstring taken(BSTR text)
     return out;
 }
 
-// The window's object for its client area as a screen reader gets it; where
-// the system refuses (64-bit Wine 8), straight from the window's own answer.
-IAccessible *accessibleOf(HWND window, std::string &via)
+// The window's object for its client area as a screen reader gets it. The
+// interface's identifier comes from the header: the 64-bit import library's
+// IID_IAccessible is a stub's code, not the identifier, and the system then
+// answers E_NOINTERFACE.
+IAccessible *accessibleOf(HWND window)
 {
     IAccessible *object = nullptr;
-    if (SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void **>(&object))) &&
-        object) {
-        via = "system";
-        return object;
-    }
-    DWORD_PTR answer = 0;
-    if (SendMessageTimeoutW(window, WM_GETOBJECT, 0, static_cast<LPARAM>(OBJID_CLIENT), SMTO_ABORTIFHUNG, 5000,
-                            &answer) &&
-        answer &&
-        SUCCEEDED(ObjectFromLresult(static_cast<LRESULT>(answer), IID_IAccessible, 0, reinterpret_cast<void **>(&object)))) {
-        via = "answer";
-        return object;
-    }
-    via = "none";
-    return nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void **>(&object))))
+        return nullptr;
+    return object;
 }
 
 void listNames(HWND parent)
 {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        std::string via;
-        if (IAccessible *object = accessibleOf(child, via)) {
+        if (IAccessible *object = accessibleOf(child)) {
             VARIANT self;
             VariantInit(&self);
             self.vt = VT_I4;
@@ -313,7 +303,7 @@ void listNames(HWND parent)
             BSTR name = nullptr, description = nullptr;
             object->get_accName(self, &name);
             object->get_accDescription(self, &description);
-            print("name " + hex(child) + " class " + className(child) + " via " + via + " role " +
+            print("name " + hex(child) + " class " + className(child) + " role " +
                   std::to_string(role.vt == VT_I4 ? role.lVal : -1) + " text " + escaped(taken(name)));
             print("description " + hex(child) + " text " + escaped(taken(description)));
             LONG count = 0;
@@ -342,7 +332,7 @@ void listNames(HWND parent)
             }
             object->Release();
         } else {
-            print("name " + hex(child) + " class " + className(child) + " via none");
+            print("name " + hex(child) + " class " + className(child) + " none");
         }
         listNames(child);
     }
