@@ -43,6 +43,7 @@ constexpr UserTextEntry kUserTexts[] = {
     {UserText::PageUnreachable, u"无法连接网络。按 R 重试。", u"The page cannot be reached. Press R to try again."},
     {UserText::PageNoAnswer, u"服务器没有响应。按 R 重试。", u"The server did not answer. Press R to try again."},
     {UserText::PageStopped, u"页面意外停止。按 R 重试。", u"The page stopped unexpectedly. Press R to try again."},
+    {UserText::PageCannotShow, u"系统缺少网页显示组件，无法显示此页面。", u"This system has nothing to display web pages with."},
     {UserText::CopyImage, u"复制图片", u"Copy Image"},
     {UserText::CopyImageAddress, u"复制图片地址", u"Copy Image Address"},
     {UserText::OpenImageInBrowser, u"在浏览器中打开图片", u"Open Image in Browser"},

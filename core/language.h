@@ -29,6 +29,8 @@ enum class UserText {
     PageUnreachable,
     PageNoAnswer,
     PageStopped,
+    // The page came but the system has nothing to draw it with.
+    PageCannotShow,
     // A side picture's menu.
     CopyImage,
     CopyImageAddress,

@@ -2,9 +2,11 @@
 
 #include "core/keyaction.h"
 #include "core/keyboardorder.h"
+#include "core/language.h"
 #include "core/placement.h"
 #include "core/scaling.h"
 #include "core/title.h"
+#include "windows/panerecovery.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 #include "windows/textfile.h"
@@ -13,10 +15,12 @@
 #include "windows/tpanel.h"
 #include "windows/twebbrowser.h"
 
+#include <oleacc.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <span>
+#include <string_view>
 
 TKorinplot *Korinplot = nullptr;
 
@@ -118,8 +122,10 @@ TKorinplot::~TKorinplot()
 void TKorinplot::release()
 {
     // The views close their controls while the windows they live in exist.
-    for (Control &control : m_controls)
+    for (Control &control : m_controls) {
+        control.recovery.reset();
         control.browser.reset();
+    }
     if (m_window) {
         SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
         DestroyWindow(m_window);
@@ -171,6 +177,33 @@ void TKorinplot::createControls()
         if (control.window)
             SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    nameControls();
+}
+
+// The system's objects name a button by its caption and a panel not at all:
+// the table's names, a group's role, and the picture as the panel's child.
+void TKorinplot::nameControls()
+{
+    for (const AccessibleText &text : accessibleTexts()) {
+        const int i = row(text.control);
+        if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window)
+            continue;
+        AccessibleSpec &spec = m_accessible.emplace_back();
+        spec.control = text.control;
+        const ControlKind kind = m_layout[i].kind;
+        if (kind == ControlKind::Panel || kind == ControlKind::WebBrowser)
+            spec.role = ROLE_SYSTEM_GROUPING;
+        else if (kind == ControlKind::Button)
+            spec.role = ROLE_SYSTEM_PUSHBUTTON; // Wine's standard object says only "client"
+        for (int j = 0; j < static_cast<int>(m_layout.size()); ++j) {
+            const ControlSpec &design = m_layout[j];
+            if (design.kind == ControlKind::Image && design.parent && std::string_view(design.parent) == text.control) {
+                spec.picture = design.name;
+                spec.pictureBounds = [this, j] { return toRect(m_placed[j]); };
+            }
+        }
+        AccessibleControl::attach(m_controls[i].window, &spec);
+    }
 }
 
 void TKorinplot::createControl(int i)
@@ -205,6 +238,9 @@ void TKorinplot::createControl(int i)
         control.browser = std::make_unique<TWebBrowser>(design.bounds.width, design.bounds.height);
         control.browser->CreateWnd(parent, toRect(bounds));
         control.window = control.browser->Handle();
+        // The browser pane, the form's own child, mends itself.
+        if (!design.parent)
+            control.recovery = std::make_unique<PaneRecovery>(*control.browser, parent, toRect(bounds));
         break;
     }
     if (control.window && design.kind != ControlKind::WebBrowser)
@@ -243,6 +279,8 @@ void TKorinplot::applyDocking()
         if (control.browser) {
             if (!control.browser->SetBounds(toRect(r), m_pixelsPerInch))
                 continue;
+            if (control.recovery)
+                control.recovery->setBounds(toRect(r));
         } else if (control.window) {
             SetWindowPos(control.window, nullptr, r.left, r.top, r.width, r.height,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
@@ -413,12 +451,19 @@ void TKorinplot::showControl(const char *control, bool visible)
 
 void TKorinplot::bringControlToFront(const char *control)
 {
-    SetWindowPos(m_controls[row(control)].window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const Control &raised = m_controls[row(control)];
+    SetWindowPos(raised.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (raised.recovery)
+        raised.recovery->raise();
 }
 
 void TKorinplot::navigate(const char *view, const std::u16string &url)
 {
-    m_controls[row(view)].browser->Navigate(url);
+    Control &control = m_controls[row(view)];
+    if (control.recovery)
+        control.recovery->navigate(url);
+    else
+        control.browser->Navigate(url);
 }
 
 void TKorinplot::goBack(const char *view)
@@ -428,7 +473,11 @@ void TKorinplot::goBack(const char *view)
 
 void TKorinplot::refresh(const char *view)
 {
-    m_controls[row(view)].browser->Refresh();
+    Control &control = m_controls[row(view)];
+    if (control.recovery)
+        control.recovery->refresh();
+    else
+        control.browser->Refresh();
 }
 
 void TKorinplot::memoClear()
@@ -466,4 +515,10 @@ void TKorinplot::interfaceLanguageChanged(bool chinese)
     // The interface language goes with the captions: it stays as it was when
     // the readme cannot be read.
     Application->setInterfaceChinese(chinese);
+    for (const AccessibleSpec &spec : m_accessible)
+        AccessibleControl::namesChanged(m_controls[row(spec.control)].window);
+    for (Control &control : m_controls) {
+        if (control.recovery)
+            control.recovery->languageChanged();
+    }
 }

@@ -6,9 +6,13 @@
 
 #include <windows.h>
 
+#include "windows/accessiblecontrol.h"
+
+#include <deque>
 #include <memory>
 #include <vector>
 
+class PaneRecovery;
 class TImage;
 class TMemo;
 class TPanel;
@@ -55,6 +59,7 @@ private:
         std::unique_ptr<TMemo> memo;
         std::unique_ptr<TImage> image;
         std::unique_ptr<TWebBrowser> browser;
+        std::unique_ptr<PaneRecovery> recovery; // the main view's
     };
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,6 +68,7 @@ private:
     void createControls();
     void release();
     void createControl(int row);
+    void nameControls();
     void applyDocking();
     int row(const char *name) const;
     int rowOf(HWND window) const;
@@ -76,6 +82,7 @@ private:
     std::vector<ControlSpec> m_layout;
     std::vector<Control> m_controls; // row i of the layout; node i + 1 of m_dock
     std::vector<DockRect> m_placed;
+    std::deque<AccessibleSpec> m_accessible; // referred to by the windows they name
     DockTree m_dock;
     HWND m_window = nullptr;
     HFONT m_font = nullptr;

@@ -34,6 +34,8 @@ UserText textOf(bool browserPane, LoadNotice::Cause cause)
         return UserText::PageNoAnswer;
     case LoadNotice::Cause::Stopped:
         return UserText::PageStopped;
+    case LoadNotice::Cause::CannotShow:
+        return UserText::PageCannotShow;
     case LoadNotice::Cause::Unreachable:
         break;
     }

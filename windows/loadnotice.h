@@ -9,7 +9,7 @@
 class LoadNotice
 {
 public:
-    enum class Cause { Unreachable, NoAnswer, Stopped };
+    enum class Cause { Unreachable, NoAnswer, Stopped, CannotShow };
 
     // Hidden until the first report. A picture view says only that its
     // picture is missing; a browser pane says what happened and that R

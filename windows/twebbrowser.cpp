@@ -1,10 +1,15 @@
 #include "windows/twebbrowser.h"
 
+#include "core/browserpane.h"
 #include "core/controldata.h"
 #include "core/exception.h"
+#include "windows/browseremulation.h"
 #include "windows/systemmessage.h"
 
+#include <exdispid.h>
 #include <olectl.h>
+#include <shellapi.h>
+#include <shobjidl.h>
 
 namespace {
 
@@ -116,6 +121,44 @@ protected:
 private:
     ULONG m_references = 1;
 };
+
+// An event's argument, whether passed by value or by reference.
+const VARIANT &argument(const DISPPARAMS *parameters, UINT fromLast)
+{
+    static const VARIANT empty = {};
+    if (!parameters || fromLast >= parameters->cArgs)
+        return empty;
+    const VARIANT &given = parameters->rgvarg[parameters->cArgs - 1 - fromLast];
+    return given.vt == (VT_BYREF | VT_VARIANT) && given.pvarVal ? *given.pvarVal : given;
+}
+
+std::u16string stringArgument(const VARIANT &value)
+{
+    const BSTR text = value.vt == VT_BSTR ? value.bstrVal : value.vt == (VT_BYREF | VT_BSTR) ? *value.pbstrVal : nullptr;
+    return text ? std::u16string(reinterpret_cast<const char16_t *>(text), SysStringLen(text)) : std::u16string();
+}
+
+long longArgument(const VARIANT &value)
+{
+    switch (value.vt) {
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+        return value.lVal;
+    default:
+        return 0;
+    }
+}
+
+void cancel(const DISPPARAMS *parameters, UINT fromLast)
+{
+    if (!parameters || fromLast >= parameters->cArgs)
+        return;
+    const VARIANT &flag = parameters->rgvarg[parameters->cArgs - 1 - fromLast];
+    if (flag.vt == (VT_BYREF | VT_BOOL) && flag.pboolVal)
+        *flag.pboolVal = VARIANT_TRUE;
+}
 
 } // namespace
 
@@ -261,11 +304,13 @@ private:
     ComPtr<IOleInPlaceActiveObject> m_activeObject;
 };
 
-// Takes every event of the control and handles none, so that new windows,
-// downloads and navigation errors follow the control's own defaults.
+// The browser pane's rules and a mending view's news, from the control's
+// events; every other event takes the control's default.
 class TWebBrowser::EventSink final : public ComObject<UntypedDispatch>
 {
 public:
+    explicit EventSink(TWebBrowser &owner) : m_owner(owner) {}
+
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void **object) override
     {
         if (!object)
@@ -279,20 +324,59 @@ public:
         return E_NOINTERFACE;
     }
 
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS *, VARIANT *, EXCEPINFO *,
+    // The arguments come last first; `argument` counts them as declared.
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS *parameters, VARIANT *, EXCEPINFO *,
                                      UINT *) override
     {
+        Listener *listener = m_owner.m_listener;
+        switch (id) {
+        case DISPID_BEFORENAVIGATE2: // frame, URL, flags, target, post data, headers, cancel
+            m_owner.m_lastAddress = stringArgument(argument(parameters, 1));
+            if (listener && m_owner.isOwnPage(argument(parameters, 0)))
+                listener->navigationStarted(m_owner.m_lastAddress);
+            break;
+        case DISPID_NAVIGATECOMPLETE2: // frame, URL
+        case DISPID_DOCUMENTCOMPLETE:
+            if (listener && m_owner.isOwnPage(argument(parameters, 0)))
+                listener->navigationAnswered();
+            break;
+        case DISPID_NAVIGATEERROR: // frame, URL, target frame name, status, cancel
+            if (listener && m_owner.isOwnPage(argument(parameters, 0)) &&
+                listener->navigationFailed(longArgument(argument(parameters, 3))))
+                cancel(parameters, 4);
+            break;
+        case DISPID_NEWWINDOW3: // new window, cancel, flags, opener's URL, URL
+            // The browser's own window would be the control's: the address goes
+            // to the desktop's browser instead, and only after a click or the
+            // menu's "Open in New Window", as a browser's pop-up blocker allows.
+            cancel(parameters, 1);
+            if (longArgument(argument(parameters, 2)) & (NWMF_USERINITED | NWMF_USERREQUESTED))
+                m_owner.handOver(stringArgument(argument(parameters, 4)));
+            break;
+        case DISPID_FILEDOWNLOAD: // whether the answer is a document the control shows, cancel
+            if (argument(parameters, 0).vt == VT_BOOL && argument(parameters, 0).boolVal == VARIANT_FALSE) {
+                cancel(parameters, 1);
+                m_owner.handOver(m_owner.m_lastAddress);
+                if (listener)
+                    listener->navigationAnswered();
+            }
+            break;
+        default:
+            break;
+        }
         return S_OK;
     }
 
 private:
     ~EventSink() override = default;
 
+    TWebBrowser &m_owner;
 };
 
 TWebBrowser::TWebBrowser(int designWidth, int designHeight)
-    : m_site(new Site), m_events(new EventSink), m_controlData(browserControlData(designWidth, designHeight))
+    : m_site(new Site), m_events(new EventSink(*this)), m_controlData(browserControlData(designWidth, designHeight))
 {
+    chooseBrowserEmulation();
     const HRESULT result = CoCreateInstance(kBrowserClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                             __uuidof(IOleObject), m_object.putVoid());
     if (FAILED(result))
@@ -352,8 +436,8 @@ void TWebBrowser::loadState()
     std::vector<std::uint8_t>().swap(m_controlData);
 }
 
-// No event is handled, so a control that offers no such connection point, or
-// refuses the sink, loses the view nothing.
+// A control that offers no such connection point, or refuses the sink, keeps
+// its own defaults.
 void TWebBrowser::connect(Connection &connection, REFIID iid, IUnknown *sink)
 {
     if (connection.point)
@@ -430,6 +514,8 @@ IWebBrowser2 &TWebBrowser::browser()
             m_browser = dispatch.as<IWebBrowser2>();
         if (!m_browser)
             throw EOleException(kNoInterfaceText, E_NOINTERFACE);
+        // A page's script errors are the page's business, not a dialog's.
+        m_browser->put_Silent(VARIANT_TRUE);
     }
     // Whatever error description the thread holds now is not this call's.
     SetErrorInfo(0, nullptr);
@@ -476,4 +562,29 @@ void TWebBrowser::GoBack()
 void TWebBrowser::Refresh()
 {
     check(browser().Refresh());
+}
+
+void TWebBrowser::Stop()
+{
+    check(browser().Stop());
+}
+
+// A frame's events name the frame's own object; the page's name the control.
+bool TWebBrowser::isOwnPage(const VARIANT &frame) const
+{
+    if (frame.vt != VT_DISPATCH || !frame.pdispVal)
+        return true;
+    ComPtr<IUnknown> given;
+    ComPtr<IUnknown> own;
+    frame.pdispVal->QueryInterface(__uuidof(IUnknown), given.putVoid());
+    m_object->QueryInterface(__uuidof(IUnknown), own.putVoid());
+    return given.get() == own.get();
+}
+
+void TWebBrowser::handOver(const std::u16string &url) const
+{
+    if (!handedToBrowser(url))
+        return;
+    ShellExecuteW(m_window ? GetAncestor(m_window, GA_ROOT) : nullptr, nullptr,
+                  reinterpret_cast<const wchar_t *>(url.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
 }

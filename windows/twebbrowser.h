@@ -15,10 +15,29 @@
 // our own and shown as a child window. The control is created at once and
 // activated at the first operation or at window creation, whichever comes
 // first. A refused operation raises EOleException; a failed creation or
-// activation step raises EOleSysError.
+// activation step raises EOleSysError. As a browser pane it hands new
+// windows and downloads of web addresses to the desktop's browser, shows no
+// script-error dialog, and draws pages in the newest mode it has.
 class TWebBrowser
 {
 public:
+    // What a view that mends itself hears of its own page's navigations
+    // (not of a frame's), on the window's thread.
+    class Listener
+    {
+    public:
+        virtual void navigationStarted(const std::u16string &url) = 0;
+        // The answer came and is being shown, or went to the desktop's
+        // browser as a download.
+        virtual void navigationAnswered() = 0;
+        // The control's status: an HTTP status of 400 or more, or a failure
+        // code. True keeps the control's own error page away.
+        virtual bool navigationFailed(long status) = 0;
+
+    protected:
+        ~Listener() = default;
+    };
+
     // The view's size in 120-dpi design pixels, which the control's persisted
     // state records as its extent.
     TWebBrowser(int designWidth, int designHeight);
@@ -45,6 +64,8 @@ public:
     void Navigate(const std::u16string &url);
     void GoBack();
     void Refresh();
+    void Stop();
+    void SetListener(Listener *listener) { m_listener = listener; }
 
 private:
     class Site;
@@ -62,6 +83,8 @@ private:
     static void disconnect(Connection &connection);
     IWebBrowser2 &browser();
     static void check(HRESULT result);
+    bool isOwnPage(const VARIANT &frame) const;
+    void handOver(const std::u16string &url) const;
 
     ComPtr<IOleObject> m_object;
     ComPtr<Site> m_site;
@@ -73,6 +96,8 @@ private:
     Connection m_eventSink;
     std::vector<std::uint8_t> m_controlData;
     HWND m_window = nullptr;
+    Listener *m_listener = nullptr;
+    std::u16string m_lastAddress; // of the last navigation of any frame: what a download fetches
     bool m_tabStop = true;
     bool m_active = false;
 };

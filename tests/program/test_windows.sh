@@ -3,9 +3,11 @@
 # the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
-# window, status 0 on close and 1 after a fatal start. The 64-bit program
-# runs under the 64-bit Wine on any amd64 host; the 32-bit one, which users
-# get, is skipped (status 77) where the host runs no 32-bit code.
+# window, status 0 on close and 1 after a fatal start; the names a screen
+# reader reads, the main view's notice and its asking again, the browser
+# control's document mode. The 64-bit program runs under the 64-bit Wine on
+# any amd64 host; the 32-bit one, which users get, is skipped (status 77)
+# where the host runs no 32-bit code.
 # Arguments: korinview.exe and its build directory (build-windows-x86_64 or
 # build-windows).
 source "$(dirname "$0")/lib.sh"
@@ -67,6 +69,58 @@ requested_from() {
         "$LOOPBACK_LOG"
 }
 
+# expect_names WINDOW "CLASS|ROLE|NAME|DESCRIPTION"...: a child window of
+# CLASS reads, through the system's accessibility, with ROLE, NAME and
+# DESCRIPTION (empty: none).
+expect_names() {
+    local window=$1 listing expected class role name description
+    shift
+    listing=$(winprobe names "$window")
+    for expected in "$@"; do
+        IFS='|' read -r class role name description <<<"$expected"
+        awk -v class="$class" -v role="$role" -v name="$name" -v description="$description" '
+            function text() { return substr($0, index($0, " text ") + 6) }
+            $1 == "name" && $4 == class && $6 == role && text() == name { named[$2] = 1 }
+            $1 == "description" && ($2 in named) && text() == description { found = 1 }
+            END { exit !found }' <<<"$listing" ||
+            wine_fail "no $class of role $role named \"$name\" and described \"$description\": $(grep -c '^name ' <<<"$listing") names read"
+    done
+}
+
+# expect_picture_name WINDOW NAME DESCRIPTION: the QR picture, painted by its
+# panel, is the panel's element of role graphic, named, over its own box.
+expect_picture_name() {
+    local item
+    item=$(winprobe names "$1" | awk -v name="$2" '$1 == "item" && $6 == 40 && substr($0, index($0, " text ") + 6) == name')
+    [[ -n $item ]] || wine_fail "no picture named \"$2\""
+    read -r x y w h < <(awk '{ print $8, $9, $10, $11 }' <<<"$item")
+    [[ "$x $y $w $h" == "$((origin_x + 4 + $(m 376))) $((origin_y + $(m 52) + 4 + $(m 129))) $(($(m 543) - $(m 376))) $(($(m 291) - $(m 129)))" ]] ||
+        wine_fail "the picture's box is $x $y $w $h"
+    winprobe names "$1" | grep -qxF "itemdescription $(awk '{ print $2 " id " $4 }' <<<"$item") text $3" ||
+        wine_fail "the picture is not described \"$3\""
+}
+
+# expect_notice WINDOW TEXT [SECONDS]: the main view's notice shows TEXT.
+expect_notice() {
+    local deadline=$((SECONDS + ${3:-20})) got
+    for (( ; ; )); do
+        got=$(winprobe tree "$1" | awk -v top="$1" '$6 == "TLoadNotice" && $4 == top && $12 == 1 { print substr($0, index($0, " text ") + 6); exit }')
+        [[ $got == "$2" ]] && return 0
+        ((SECONDS < deadline)) || wine_fail "the main view's notice says \"$got\", not \"$2\""
+        sleep 0.2
+    done
+}
+
+# The browser control draws pages in its newest mode: the value for this
+# program's file name, set anew when it differs, and no other touched.
+feature='HKCU\Software\Microsoft\Internet Explorer\Main\FeatureControl\FEATURE_BROWSER_EMULATION'
+emulation() { # VALUE-NAME: its data as reg prints it
+    wine reg query "$feature" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $2, $3 }'
+}
+for name in "$(basename "$KORINVIEW")" other.exe; do
+    wine reg add "$feature" /v "$name" /t REG_DWORD /d 7000 /f >>"$SCRATCH/wine.log" 2>&1
+done
+
 # Chinese, started where a readme in code page 936 replaces the built-in lines.
 mkdir -p "$SCRATCH/readme"
 printf '\xbf\xc2\xc1\xd8\xbc\xa4\xb9\xe2\r\n\xb5\xda\xb6\xfe\xd0\xd0 GBK\r\n' >"$SCRATCH/readme/readme.txt"
@@ -75,6 +129,9 @@ zh=$(wine_wait_window "$chinese")
 wait_requested /soft/images/1.jpg 1 60
 wait_requested /soft/images/2.jpg 1 60
 [[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site"
+[[ $(emulation "$(basename "$KORINVIEW")") == "REG_DWORD 0x2af9" ]] ||
+    wine_fail "browser emulation: \"$(emulation "$(basename "$KORINVIEW")")\", not 11001 for the control Wine records as 11"
+[[ $(emulation other.exe) == "REG_DWORD 0x1b58" ]] || wine_fail "another program's emulation value changed"
 
 # N, the measured height of "0", from Button8 (design 6, 6, 537 x 41 in
 # Panel5, which lies inside 1 + 3 unscaled bevel pixels below the toolbar).
@@ -125,6 +182,14 @@ for group in 5 12 7 8; do
 done
 
 expect_visible 1 "$zh" 软件安装 下载资源 视频教程 "柯霖软件QQ群号:527418306" 安装Korinplot中文版 安装Korinplot精简版
+
+# A screen reader's names (read by the probe, another process, as a reader does),
+# in the interface language: the symbol buttons with what they do, the
+# groups, the description box and the picture.
+expect_names "$zh" "Button|43|后退|主页面回到上一页" "Button|43|刷新|重新载入主页面" "Button|43|中文|切换到中文界面" \
+    "Button|43|English|切换到英文界面" "TPanel|20|Korinplot 各版本|" "TPanel|20|Korinplot 5.20 版|" \
+    "TPanel|20|3.40 中文版 A 型板|" "TPanel|20|3.40 中文版 B 型板|" "Edit|42|说明|"
+expect_picture_name "$zh" 柯霖软件二维码 扫码关注柯霖软件公众号
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo from readme.txt: $(memo_text "$zh")"
 
 # The keyboard: on activation the main view has the focus, Tab walks the
@@ -213,6 +278,9 @@ video=$(configured KORINVIEW_VIDEO_SITE)
 winprobe click 视频教程 "$zh" >/dev/null
 wait_requested /search_video/q_Korinplot 1 30
 [[ $(requested_from /search_video/q_Korinplot "${video#http://}") == 1 ]] || wine_fail "the video page was not asked of $video"
+# The page came, but Wine has no engine to draw it with: the main view says
+# so, rather than staying white or blaming the network.
+expect_notice "$zh" 系统缺少网页显示组件，无法显示此页面。
 
 # EN hides the Chinese-only rows and groups and asks for the pictures again;
 # CN shows them and asks once more.
@@ -224,11 +292,30 @@ expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3
 expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
     "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
 [[ $(memo_text "$zh") == "$english_lines" ]] || wine_fail "memo after EN: $(memo_text "$zh")"
+expect_notice "$zh" "This system has nothing to display web pages with."
+expect_names "$zh" "Button|43|Back|Go back one page in the main view" "Button|43|Reload|Reload the main view" \
+    "Button|43|中文|Switch the interface to Chinese" "Button|43|English|Switch the interface to English" \
+    "TPanel|20|Korinplot editions|" "TPanel|20|Korinplot 5.20|" "Edit|42|Description|"
+expect_picture_name "$zh" "Korinware QR code" "Scan to follow Korinware's public account"
 winprobe click CN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 3 30
 wait_requested /soft/images/2.jpg 3 30
 expect_visible 1 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo after CN: $(memo_text "$zh")"
+
+# The network away: R asks at once and the main view's notice says so in
+# place of the control's error page. Back, the view asks again by itself,
+# and a request the server then holds unanswered is given up at 20 s (the
+# control itself would wait for minutes) and asked again.
+port=$LOOPBACK_PORT
+stop_loopback_server
+winprobe click R "$zh" >/dev/null
+expect_notice "$zh" "无法连接网络。按 R 重试。"
+asked=$(requested /search_video/q_Korinplot)
+LOOPBACK_SILENT_ONCE=/search_video/q_Korinplot start_loopback_server "$port"
+expect_notice "$zh" "服务器没有响应。按 R 重试。" 40
+wait_requested /search_video/q_Korinplot $((asked + 1)) 30
+expect_notice "$zh" 系统缺少网页显示组件，无法显示此页面。
 
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
 # opens its own window; closing it leaves the first one running.

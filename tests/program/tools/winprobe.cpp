@@ -8,10 +8,13 @@
 //   winprobe close [HWND]     WM_CLOSE to the top-level window
 //   winprobe boxes            every visible top-level window with its texts
 //   winprobe focus [HWND]     the window that holds the keyboard focus in its thread
+//   winprobe names [HWND]     every child's accessible name, role and description,
+//                             and the elements without a window inside each
 //
 // Messages are posted, not sent, so a handler that opens a modal box never
 // holds this program up.
 #include <windows.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -268,6 +271,88 @@ int focus(int argc, wchar_t **argv)
     return 0;
 }
 
+std::wstring taken(BSTR text)
+{
+    std::wstring out = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    SysFreeString(text);
+    return out;
+}
+
+// The window's object for its client area as a screen reader gets it. The
+// interface's identifier comes from the header: the 64-bit import library's
+// IID_IAccessible is a stub's code, not the identifier, and the system then
+// answers E_NOINTERFACE.
+IAccessible *accessibleOf(HWND window)
+{
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void **>(&object))))
+        return nullptr;
+    return object;
+}
+
+void listNames(HWND parent)
+{
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IAccessible *object = accessibleOf(child)) {
+            VARIANT self;
+            VariantInit(&self);
+            self.vt = VT_I4;
+            self.lVal = CHILDID_SELF;
+            VARIANT role;
+            VariantInit(&role);
+            object->get_accRole(self, &role);
+            BSTR name = nullptr, description = nullptr;
+            object->get_accName(self, &name);
+            object->get_accDescription(self, &description);
+            print("name " + hex(child) + " class " + className(child) + " role " +
+                  std::to_string(role.vt == VT_I4 ? role.lVal : -1) + " text " + escaped(taken(name)));
+            print("description " + hex(child) + " text " + escaped(taken(description)));
+            LONG count = 0;
+            object->get_accChildCount(&count);
+            std::vector<VARIANT> children(static_cast<size_t>(count > 0 ? count : 0));
+            LONG obtained = 0;
+            if (count > 0 && FAILED(AccessibleChildren(object, 0, count, children.data(), &obtained)))
+                obtained = 0;
+            for (LONG i = 0; i < obtained; ++i) {
+                VARIANT &item = children[static_cast<size_t>(i)];
+                if (item.vt == VT_I4 && item.lVal != CHILDID_SELF) {
+                    VariantClear(&role);
+                    object->get_accRole(item, &role);
+                    LONG x = 0, y = 0, w = 0, h = 0;
+                    object->accLocation(&x, &y, &w, &h, item);
+                    object->get_accName(item, &name);
+                    object->get_accDescription(item, &description);
+                    char line[160];
+                    std::snprintf(line, sizeof line, " id %ld role %ld rect %ld %ld %ld %ld", item.lVal,
+                                  role.vt == VT_I4 ? role.lVal : -1L, x, y, w, h);
+                    print("item " + hex(child) + line + " text " + escaped(taken(name)));
+                    print("itemdescription " + hex(child) + " id " + std::to_string(item.lVal) + " text " +
+                          escaped(taken(description)));
+                }
+                VariantClear(&item);
+            }
+            object->Release();
+        } else {
+            print("name " + hex(child) + " class " + className(child) + " none");
+        }
+        listNames(child);
+    }
+}
+
+int names(int argc, wchar_t **argv)
+{
+    HWND top = chosenWindow(argc, argv, 2);
+    if (!top) {
+        print("no such window");
+        return 1;
+    }
+    CoInitialize(nullptr);
+    listNames(top);
+    CoUninitialize();
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -292,6 +377,8 @@ int wmain(int argc, wchar_t **argv)
         return listBoxes();
     if (command == L"focus")
         return focus(argc, argv);
-    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND]");
+    if (command == L"names")
+        return names(argc, argv);
+    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND] | names [HWND]");
     return 2;
 }
