@@ -25,3 +25,10 @@ ImageFit fitAndCentre(int imageWidth, int imageHeight, int areaWidth, int areaHe
     return {(areaWidth - static_cast<double>(width)) / 2, (areaHeight - static_cast<double>(height)) / 2,
             static_cast<int>(width), static_cast<int>(height)};
 }
+
+bool pictureSizeAllowed(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return false;
+    return static_cast<long long>(width) * height <= kMaxPictureBytes / 4;
+}

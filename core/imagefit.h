@@ -13,3 +13,12 @@ struct ImageFit
 };
 
 ImageFit fitAndCentre(int imageWidth, int imageHeight, int areaWidth, int areaHeight);
+
+// The largest picture a view decodes, in bytes at four bytes a pixel (about
+// 67 megapixels): a header that claims more is refused before any decoding,
+// so that a mistaken or hostile answer can neither stall the window nor
+// exhaust its memory.
+inline constexpr long long kMaxPictureBytes = 256LL * 1024 * 1024;
+
+// Whether a picture of this size, as its header claims it, is shown.
+bool pictureSizeAllowed(int width, int height);
