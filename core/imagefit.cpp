@@ -1,6 +1,9 @@
 #include "core/imagefit.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 
 ImageFit fitAndCentre(int imageWidth, int imageHeight, int areaWidth, int areaHeight)
 {
@@ -24,4 +27,19 @@ ImageFit fitAndCentre(int imageWidth, int imageHeight, int areaWidth, int areaHe
     height = height < 1 ? 1 : height;
     return {(areaWidth - static_cast<double>(width)) / 2, (areaHeight - static_cast<double>(height)) / 2,
             static_cast<int>(width), static_cast<int>(height)};
+}
+
+bool withinPictureLimit(std::uint64_t width, std::uint64_t height, std::uint64_t rowBytes)
+{
+    // Each factor is checked before the product, so no product wraps.
+    const std::uint64_t bytes = std::min(pictureLimit.bytes, std::uint64_t(std::numeric_limits<std::size_t>::max()));
+    return width > 0 && height > 0 && width <= pictureLimit.pixels / height &&
+           rowBytes <= bytes / height;
+}
+
+bool pictureSizeAllowed(std::int64_t width, std::int64_t height)
+{
+    return width > 0 && height > 0 && static_cast<std::uint64_t>(width) <= pictureLimit.pixels &&
+           withinPictureLimit(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height),
+                              4 * static_cast<std::uint64_t>(width));
 }

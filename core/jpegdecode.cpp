@@ -65,14 +65,6 @@ bool readRows(Decoder &decoder, std::uint8_t *bits, std::size_t stride)
 
 } // namespace
 
-bool withinPictureLimit(std::uint64_t width, std::uint64_t height, std::uint64_t rowBytes)
-{
-    // Each factor is checked before the product, so no product wraps.
-    const std::uint64_t bytes = std::min(pictureLimit.bytes, std::uint64_t(std::numeric_limits<std::size_t>::max()));
-    return width > 0 && height > 0 && width <= pictureLimit.pixels / height &&
-           rowBytes <= bytes / height;
-}
-
 bool decodeJpeg(std::span<const std::uint8_t> data, const PictureRows &rows)
 {
     if (data.empty())

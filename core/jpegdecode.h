@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/imagefit.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -15,21 +17,6 @@ struct RgbPicture
     std::size_t stride = 0;
     std::vector<std::uint8_t> pixels;
 };
-
-// The largest picture any view decodes. A header claiming more is refused
-// before anything is allocated, so a small file cannot make the program take
-// gigabytes, and on 32 bits a picture's byte count never wraps round size_t
-// into a short buffer that the decoder would overrun.
-struct PictureLimit
-{
-    std::uint64_t pixels;
-    std::uint64_t bytes;
-};
-inline constexpr PictureLimit pictureLimit{100'000'000, std::uint64_t(256) << 20};
-
-// Whether a picture of width × height pixels, rowBytes bytes from one row to
-// the next, lies within pictureLimit (and so fits in size_t).
-bool withinPictureLimit(std::uint64_t width, std::uint64_t height, std::uint64_t rowBytes);
 
 // Where the decoded rows go, once the picture's size is known: the first
 // row's address and, through `stride`, the distance between rows; null

@@ -64,14 +64,20 @@ void TWebBrowser::makePictureView()
 
 void TWebBrowser::pictureAnswered(const QUrl &address, const QByteArray &body)
 {
-    if (!m_picture->setPicture(address, body)) {
+    const PictureView::Outcome outcome = m_picture->setPicture(address, body);
+    if (outcome == PictureView::Outcome::NotPicture) {
         showOnEngine(m_loader->address());
         return;
     }
     m_onEngine = false;
-    m_notice->hide();
     // What the engine was still to do for this view is overtaken.
     m_pending.clear();
+    // A picture too large for any view is not the engine's either.
+    if (outcome == PictureView::Outcome::TooLarge) {
+        pictureFailed();
+        return;
+    }
+    m_notice->hide();
     m_picture->show();
     bringForward(m_picture);
 }

@@ -2,6 +2,9 @@
 # images named by file name and size, while no engine process runs; the
 # engine's processes start with the video button. A side address that
 # answers with a page shows that page through the engine, which asks again.
+# An 8000 x 6000 photograph is shown by the view too, and a picture whose
+# header claims more than a view decodes shows the notice; neither brings up
+# the engine.
 source "$(dirname "$0")/lib.sh"
 start_xserver
 # A managed window, as a screen reader's desktop has.
@@ -56,4 +59,32 @@ done
 close_and_wait "$window" "$launcher"
 [[ $STATUS == 0 ]] || fail "ended with status $STATUS"
 (($(requested /soft/images/2.jpg) == 2)) || fail "the page was asked for $(requested /soft/images/2.jpg) times"
+
+stop_loopback_server
+mkdir "$SCRATCH/large"
+convert -size 8000x6000 gradient:'#ff3030-#c02020' -quality 90 "$SCRATCH/large/1.jpg"
+# A PNG whose header says 30000 x 30000, with a few bytes of picture.
+/usr/bin/python3 - "$SCRATCH/large/2.jpg" <<'PNG'
+import struct, sys, zlib
+def chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+with open(sys.argv[1], "wb") as out:
+    out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", 30000, 30000, 8, 2, 0, 0, 0))
+              + chunk(b"IDAT", zlib.compress(b"\0" * 64)) + chunk(b"IEND", b""))
+PNG
+LOOPBACK_PICTURES=$SCRATCH/large start_loopback_server
+rm -f "$SCRATCH/launcher.log"
+start_launcher launcher "$SCRATCH" LC_ALL=en_US.UTF-8
+window=$(wait_window "$launcher")
+button_face=$(colour_of 1020 26) # the toolbar, beside its last button
+deadline=$((SECONDS + 30))
+until is_red "${picture1[@]}" && [[ $(colour_of "${picture2[@]}") == "$button_face" ]]; do
+    ((SECONDS < deadline)) || fail "large pictures: $(colour_of "${picture1[@]}"), $(colour_of "${picture2[@]}") not the notice's $button_face"
+    sleep 0.2
+done
+sleep 1
+[[ -z $(engine_processes "$launcher") ]] || fail "engine processes for a large picture"
+grep -q libkorinview-web "/proc/$launcher/maps" && fail "the engine's module is loaded for a large picture"
+close_and_wait "$window" "$launcher"
+[[ $STATUS == 0 ]] || fail "ended with status $STATUS"
 echo "1 passed, 0 failed"
