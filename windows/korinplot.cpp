@@ -182,7 +182,8 @@ void TKorinplot::createControl(int i)
         control.window = control.browser->Handle();
         break;
     }
-    if (control.window && design.kind != ControlKind::WebBrowser)
+    // A side view passes the font on to its notice.
+    if (control.window)
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     m_placed[i] = bounds;
 }

@@ -8,6 +8,7 @@
 #include <oleidl.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@
 // activated at the first operation or at window creation, whichever comes
 // first. A refused operation raises EOleException; a failed creation or
 // activation step raises EOleSysError.
+//
+// A view inside a panel shows pictures itself: its address is asked for by
+// its PictureView, in whose window the control lives, shown only for a page.
+class PictureView;
+
 class TWebBrowser
 {
 public:
@@ -29,7 +35,7 @@ public:
     // Activates the control in place in `parent` over `bounds` (parent client
     // coordinates); its window becomes Handle(). Called once.
     void CreateWnd(HWND parent, const RECT &bounds);
-    HWND Handle() const { return m_window; }
+    HWND Handle() const;
 
     // Offers the new size to the control; false, and the view keeps its old
     // rectangle, if the control refuses it or the window does not exist yet.
@@ -63,6 +69,9 @@ private:
     IWebBrowser2 &browser();
     static void check(HRESULT result);
 
+    void navigateControl(const std::u16string &url);
+
+    std::unique_ptr<PictureView> m_picture;
     ComPtr<IOleObject> m_object;
     ComPtr<Site> m_site;
     ComPtr<EventSink> m_events;
