@@ -1,6 +1,7 @@
 # The Windows program under Wine, on a private X server with openbox and the
-# loopback server: its scaled size, the groups' colours, the pictures and
-# the video page asked for, the twelve install buttons and four links
+# loopback server: its scaled size, the groups' colours, the side pictures
+# drawn and their views mending (the server away at start, a 503 answer, a
+# request never answered), the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
 # window, status 0 on close and 1 after a fatal start.
@@ -63,14 +64,44 @@ requested_from() {
         "$LOOPBACK_LOG"
 }
 
-# Chinese, started where a readme in code page 936 replaces the built-in lines.
+# side_views WINDOW: a line for each side view, the upper first: its text
+# (the picture's name), "|", and its notice's text while the notice shows.
+side_views() {
+    winprobe tree "$1" | awk '$1 == "child" && ($6 == "TPictureView" || $6 == "TLoadNotice") {
+            text = substr($0, index($0, " text ") + 6) }
+        $6 == "TPictureView" { top[$2] = $15; name[$2] = text }
+        $6 == "TLoadNotice" && $12 == 1 { notice[$4] = text }
+        END { for (v in top) print top[v] "\t" name[v] "|" notice[v] }' | sort -n | cut -f 2
+}
+
+# wait_side_views WINDOW SECONDS UPPER LOWER: waits until the two views read so.
+wait_side_views() {
+    local deadline=$((SECONDS + $2)) expected=$3$'\n'$4
+    until [[ $(side_views "$1") == "$expected" ]]; do
+        ((SECONDS < deadline)) || wine_fail "the side views read \"$(side_views "$1" | tr '\n' ' ')\", not \"$3 $4\""
+        sleep 0.2
+    done
+}
+pictures=("1.jpg (456×326)|" "2.jpg (456×347)|")
+
+# Chinese, started where a readme in code page 936 replaces the built-in
+# lines, with the server away: each side view shows its notice, and with the
+# server back both pictures come by themselves.
 mkdir -p "$SCRATCH/readme"
 printf '\xbf\xc2\xc1\xd8\xbc\xa4\xb9\xe2\r\n\xb5\xda\xb6\xfe\xd0\xd0 GBK\r\n' >"$SCRATCH/readme/readme.txt"
+port=$LOOPBACK_PORT
+stop_loopback_server
 start_wine_launcher chinese "$SCRATCH/readme" LC_ALL=zh_CN.UTF-8
 zh=$(wine_wait_window "$chinese")
-wait_requested /soft/images/1.jpg 1 60
-wait_requested /soft/images/2.jpg 1 60
-[[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site"
+wait_side_views "$zh" 30 "|图片暂时无法显示" "|图片暂时无法显示"
+LOOPBACK_FAULT_FILE=$SCRATCH/fault start_loopback_server "$port"
+wait_side_views "$zh" 20 "${pictures[@]}"
+[[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site once"
+[[ $(requested_from /soft/images/2.jpg "${site#http://}") == 1 ]] || wine_fail "2.jpg was not asked of $site once"
+languages() { # PATH: the Accept-Language of the latest answer to PATH
+    awk -v path="$1" '$3 == path { last = $6 } END { print last }' "$LOOPBACK_LOG"
+}
+[[ $(languages /soft/images/1.jpg) == zh-CN,zh ]] || wine_fail "1.jpg was asked for in $(languages /soft/images/1.jpg)"
 
 # N, the measured height of "0", from Button8 (design 6, 6, 537 x 41 in
 # Panel5, which lies inside 1 + 3 unscaled bevel pixels below the toolbar).
@@ -106,6 +137,20 @@ group_width=$(($(m 560) - $(m 1) - 6))
 group_bottom=$((client_height - 4))
 declare -A colour=([5]=128,0,128 [12]=0,0,255 [7]=72,176,181 [8]=177,251,23)
 declare -A from=([5]=3 [12]=304 [7]=403 [8]=582) to=([5]=304 [12]=403 [7]=582)
+# Both side pictures drawn by the program: the white shape at each view's
+# centre, the dark image background in the band the fit leaves above it.
+while read -r above centre name; do
+    view=$(winprobe tree "$zh" | awk -v name="$name" '$6 == "TPictureView" && substr($0, index($0, " text ") + 6) == name { print $15, $14, $16, $17 }')
+    read -r view_top view_left view_width view_height <<<"$view"
+    [[ -n ${view_height:-} ]] || wine_fail "no side view named $name"
+    got=$(pixel $((view_left + view_width / 2)) $((view_top + view_height / 2)))
+    [[ $got == "$centre" ]] || wine_fail "$name at its centre is $got, not $centre"
+    got=$(pixel $((view_left + view_width / 2)) "$view_top")
+    [[ $got == "$above" ]] || wine_fail "$name above the picture is $got, not $above"
+done <<VIEWS
+14,14,14 255,255,255 1.jpg (456×326)
+14,14,14 255,255,255 2.jpg (456×347)
+VIEWS
 for group in 5 12 7 8; do
     y=$((group_top + $(m "${from[$group]}") - $(m 3)))
     if [[ -n ${to[$group]:-} ]]; then
@@ -209,6 +254,7 @@ english_lines="Install include:\\r\\nKorinplot\\r\\n  Can import DWG/DXF\\r\\nKo
 winprobe click EN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 2 30
 wait_requested /soft/images/2.jpg 2 30
+[[ $(languages /soft/images/2.jpg) == en-US,en ]] || wine_fail "2.jpg was asked for in $(languages /soft/images/2.jpg) after EN"
 expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
     "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
@@ -218,6 +264,27 @@ wait_requested /soft/images/1.jpg 3 30
 wait_requested /soft/images/2.jpg 3 30
 expect_visible 1 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo after CN: $(memo_text "$zh")"
+
+# A 503 answer brings the notice, never the picture from before; EN and CN
+# ask again at once and the notice follows the language; once the server
+# mends, the views ask again by themselves.
+touch "$SCRATCH/fault"
+winprobe click EN "$zh" >/dev/null
+wait_side_views "$zh" 10 "|Picture not available" "|Picture not available"
+winprobe click CN "$zh" >/dev/null
+wait_side_views "$zh" 10 "|图片暂时无法显示" "|图片暂时无法显示"
+rm -f "$SCRATCH/fault"
+wait_side_views "$zh" 10 "${pictures[@]}"
+
+# A request never answered is given up after 20 s, with the notice, and
+# asked again 2 s later; the other view's picture comes meanwhile.
+stop_loopback_server
+LOOPBACK_SILENT_ONCE=/soft/images/2.jpg start_loopback_server "$port"
+asked=$SECONDS
+winprobe click CN "$zh" >/dev/null
+wait_side_views "$zh" 30 "${pictures[0]}" "|图片暂时无法显示"
+((SECONDS - asked >= 19)) || wine_fail "the unanswered request was given up after $((SECONDS - asked)) s"
+wait_side_views "$zh" 10 "${pictures[@]}"
 
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
 # opens its own window; closing it leaves the first one running.
