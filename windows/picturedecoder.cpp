@@ -1,6 +1,7 @@
 #include "windows/picturedecoder.h"
 
 #include "core/imagefit.h"
+#include "core/pictureheader.h"
 
 #include <algorithm>
 #include <cstring>
@@ -117,6 +118,9 @@ bool copyRows(IWICBitmapSource *source, int width, int first, int count, std::ui
 
 PictureDecoder::Opened PictureDecoder::open(std::span<const std::uint8_t> bytes)
 {
+    // Before any decoder sees it: Wine's decode the whole picture as they open it.
+    if (const auto claimed = claimedPictureSize(bytes); claimed && pictureTooLarge(claimed->width, claimed->height))
+        return Opened::TooLarge;
     if (FAILED(CoCreateInstance(kImagingFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
                                 m_factory.putVoid())) ||
         FAILED(m_factory->CreateStream(m_stream.put())) ||

@@ -8,6 +8,10 @@
 # Arguments: build-windows/korinview.exe and build-windows.
 source "$(dirname "$0")/lib.sh"
 [[ -f $WINPROBE ]] || fail "no $WINPROBE: build with scripts/build-windows"
+# The side pictures come from a copy that the test changes as it goes.
+mkdir -p "$SCRATCH/pictures"
+cp "$HERE"/pictures/*.jpg "$SCRATCH/pictures/"
+export LOOPBACK_PICTURES=$SCRATCH/pictures
 start_xserver
 start_window_manager
 start_loopback_server
@@ -285,6 +289,55 @@ winprobe click CN "$zh" >/dev/null
 wait_side_views "$zh" 30 "${pictures[0]}" "|图片暂时无法显示"
 ((SECONDS - asked >= 19)) || wine_fail "the unanswered request was given up after $((SECONDS - asked)) s"
 wait_side_views "$zh" 10 "${pictures[@]}"
+
+# A right click on a picture and an entry chosen with the keyboard: Copy
+# Image Address, Copy Image (the whole picture), Open Image in Browser.
+choose_from_menu() { # WINDOW VIEW-TEXT N: the Nth entry of the view's menu
+    local x y deadline=$((SECONDS + 10))
+    read -r x y < <(winprobe tree "$1" | awk -v name="$2" '$6 == "TPictureView" &&
+        substr($0, index($0, " text ") + 6) == name { print $14 + int($16 / 2), $15 + int($17 / 2) }')
+    xdotool mousemove $((origin_x + x)) $((origin_y + y)) click 3
+    until winprobe boxes | awk '$1 == "box" && $6 == "#32768"' | grep -q .; do
+        ((SECONDS < deadline)) || wine_fail "no menu on \"$2\""
+        sleep 0.1
+    done
+    # shellcheck disable=SC2046
+    xdotool key --delay 100 $(printf 'Down %.0s' $(seq "$3")) Return
+}
+wait_clipboard() { # LINE: waits until the probe reads LINE off the clipboard
+    local deadline=$((SECONDS + 10))
+    until winprobe clipboard | grep -qxF "$1"; do
+        ((SECONDS < deadline)) || wine_fail "the clipboard holds \"$(winprobe clipboard)\", not \"$1\""
+        sleep 0.2
+    done
+}
+# The install panel in front again, over the video page's view.
+winprobe click 软件安装 "$zh" >/dev/null
+choose_from_menu "$zh" "${pictures[1]%|}" 2
+wait_clipboard "text $site/soft/images/2.jpg"
+choose_from_menu "$zh" "${pictures[1]%|}" 1
+wait_clipboard "bitmap 456 347"
+before=$(opened_count)
+choose_from_menu "$zh" "${pictures[1]%|}" 3
+wait_opened $((before + 1)) 20
+[[ $(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null) == "$site/soft/images/2.jpg" ]] ||
+    wine_fail "Open Image in Browser opened \"$(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null)\""
+
+# An animated GIF plays: both its frames' colours show at the view's centre.
+# A header that claims 30000 x 30000 pixels brings the notice, undecoded.
+convert -size 40x30 xc:red -size 40x30 xc:blue -set delay 20 -loop 0 "gif:$SCRATCH/pictures/1.jpg"
+printf '\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x75\x30\0\0\x75\x30\x08\x06\0\0\0' >"$SCRATCH/pictures/2.jpg"
+winprobe click CN "$zh" >/dev/null
+wait_side_views "$zh" 10 "1.jpg (40×30)|" "|图片暂时无法显示"
+read -r x y < <(winprobe tree "$zh" | awk '$6 == "TPictureView" && substr($0, index($0, " text ") + 6) == "1.jpg (40×30)" {
+    print $14 + int($16 / 2), $15 + int($17 / 2) }')
+seen=" "
+deadline=$((SECONDS + 10))
+until [[ $seen == *" 255,0,0 "* && $seen == *" 0,0,255 "* ]]; do
+    ((SECONDS < deadline)) || wine_fail "the animation showed only$seen"
+    import -window root "$shot"
+    seen+="$(pixel "$x" "$y") "
+done
 
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
 # opens its own window; closing it leaves the first one running.

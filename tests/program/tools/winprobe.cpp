@@ -8,6 +8,7 @@
 //   winprobe close [HWND]     WM_CLOSE to the top-level window
 //   winprobe boxes            every visible top-level window with its texts
 //   winprobe focus [HWND]     the window that holds the keyboard focus in its thread
+//   winprobe clipboard        the clipboard's text and its bitmap's size
 //
 // Messages are posted, not sent, so a handler that opens a modal box never
 // holds this program up.
@@ -266,6 +267,25 @@ int focus(int argc, wchar_t **argv)
     return 0;
 }
 
+int clipboard()
+{
+    if (!OpenClipboard(nullptr)) {
+        print("no clipboard");
+        return 1;
+    }
+    if (HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
+        print("text " + escaped(static_cast<const wchar_t *>(GlobalLock(text))));
+        GlobalUnlock(text);
+    }
+    if (HANDLE bitmap = GetClipboardData(CF_DIB)) {
+        const auto *header = static_cast<const BITMAPINFOHEADER *>(GlobalLock(bitmap));
+        print("bitmap " + std::to_string(header->biWidth) + " " + std::to_string(header->biHeight));
+        GlobalUnlock(bitmap);
+    }
+    CloseClipboard();
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -290,6 +310,9 @@ int wmain(int argc, wchar_t **argv)
         return listBoxes();
     if (command == L"focus")
         return focus(argc, argv);
-    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND]");
+    if (command == L"clipboard")
+        return clipboard();
+    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND] | "
+          "clipboard");
     return 2;
 }
