@@ -340,14 +340,17 @@ until [[ $seen == *" 255,0,0 "* && $seen == *" 0,0,255 "* ]]; do
 done
 
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
-# opens its own window; closing it leaves the first one running.
+# opens its own window; closing it leaves the first one running. Its
+# pictures are never answered: the exit waits for none of their requests.
+stop_loopback_server
+LOOPBACK_SILENT_ONCE="/soft/images/1.jpg /soft/images/2.jpg" start_loopback_server "$port"
 start_wine_launcher english "$SCRATCH/readme" LC_ALL=en_US.UTF-8
 en=$(wine_wait_window "$english" "$zh")
 [[ $(visible "$en" "Install Korinplot(All function)") == 1 ]] || wine_fail "the English copy shows no English caption"
 [[ $(visible "$en" 安装Korinplot中文版) == 0 ]] || wine_fail "the English copy shows a Chinese-only button"
 [[ $(memo_text "$en") == "$english_lines" ]] || wine_fail "English memo: $(memo_text "$en")"
 winprobe close "$en" >/dev/null
-wine_wait_exit "$english"
+wine_wait_exit "$english" 10
 [[ $STATUS == 0 ]] || wine_fail "the English copy ended with status $STATUS"
 kill -0 "$chinese" 2>/dev/null || wine_fail "closing the second copy ended the first"
 [[ -z $(winprobe boxes | awk '$1 == "box" && $6 == "#32770"') ]] || wine_fail "a dialog is open"
