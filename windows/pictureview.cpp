@@ -18,6 +18,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TPictureView";
 constexpr UINT_PTR kFrameTimer = 42;
+// A picture is decoded anew for a new size once the size has held this long,
+// so that dragging the window's edge decodes it once, not at every step.
+constexpr UINT_PTR kResizeTimer = 43;
+constexpr UINT kResizeSettle = 150;
 // The browser's image document background, RGB 14, 14, 14.
 constexpr std::uint32_t kBackground = 0x0e0e0e;
 enum MenuCommand : UINT { kCopyImage = 1, kCopyImageAddress, kOpenImageInBrowser };
@@ -231,13 +235,16 @@ void PictureView::paint()
     RECT client;
     GetClientRect(m_window, &client);
     if (m_showing == Showing::Picture && !m_shown.empty()) {
-        const int left = static_cast<int>(m_fit.left + 0.5);
-        const int top = static_cast<int>(m_fit.top + 0.5);
+        // Until the picture is decoded for a new size, the last one stretched.
+        const ImageFit fit = fitAndCentre(m_pictureWidth, m_pictureHeight, client.right, client.bottom);
+        const int left = static_cast<int>(fit.left + 0.5);
+        const int top = static_cast<int>(fit.top + 0.5);
         const BITMAPINFOHEADER header = topDownHeader(m_fit.width, m_fit.height);
-        SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(m_fit.width), static_cast<DWORD>(m_fit.height), 0, 0, 0,
-                          static_cast<UINT>(m_fit.height), m_shown.data(), reinterpret_cast<const BITMAPINFO *>(&header),
-                          DIB_RGB_COLORS);
-        ExcludeClipRect(dc, left, top, left + m_fit.width, top + m_fit.height);
+        const int oldMode = SetStretchBltMode(dc, HALFTONE);
+        StretchDIBits(dc, left, top, fit.width, fit.height, 0, 0, m_fit.width, m_fit.height, m_shown.data(),
+                      reinterpret_cast<const BITMAPINFO *>(&header), DIB_RGB_COLORS, SRCCOPY);
+        SetStretchBltMode(dc, oldMode);
+        ExcludeClipRect(dc, left, top, left + fit.width, top + fit.height);
         const HBRUSH background = CreateSolidBrush(RGB(14, 14, 14));
         FillRect(dc, &client, background);
         DeleteObject(background);
@@ -339,7 +346,7 @@ LRESULT PictureView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SIZE:
         if (m_showing == Showing::Picture)
-            render();
+            SetTimer(m_window, kResizeTimer, kResizeSettle, nullptr);
         if (m_showing == Showing::Notice) {
             RECT client;
             GetClientRect(m_window, &client);
@@ -350,6 +357,13 @@ LRESULT PictureView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         InvalidateRect(m_window, nullptr, FALSE);
         return 0;
     case WM_TIMER:
+        if (wParam == kResizeTimer) {
+            KillTimer(m_window, kResizeTimer);
+            if (m_showing == Showing::Picture && !render())
+                show(Showing::Notice);
+            InvalidateRect(m_window, nullptr, FALSE);
+            return 0;
+        }
         if (wParam == kFrameTimer && m_animation) {
             const int delay = m_animation->advance();
             render();
