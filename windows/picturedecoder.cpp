@@ -261,6 +261,25 @@ std::vector<std::uint32_t> PictureDecoder::scaled(int width, int height, std::ui
                        });
 }
 
+PictureDecoder::ForView PictureDecoder::forView(std::span<const std::uint8_t> bytes, int viewWidth, int viewHeight)
+{
+    ForView result;
+    PictureDecoder decoder;
+    result.opened = decoder.open(bytes);
+    if (result.opened != Opened::Picture)
+        return result;
+    result.width = decoder.width();
+    result.height = decoder.height();
+    result.animated = decoder.animated();
+    result.fit = fitAndCentre(result.width, result.height, viewWidth, viewHeight);
+    if (result.fit.width > 0 && result.fit.height > 0) {
+        result.shown = decoder.scaled(result.fit.width, result.fit.height, kBackground);
+        if (result.shown.empty())
+            result.opened = Opened::NotPicture;
+    }
+    return result;
+}
+
 std::vector<std::uint32_t> PictureDecoder::fullSize()
 {
     if (m_frames > 1)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/imagefit.h"
 #include "windows/comptr.h"
 
 #include <windows.h>
@@ -19,6 +20,23 @@ class PictureDecoder
 {
 public:
     enum class Opened { Picture, NotPicture, TooLarge };
+    // The browser's image document background, RGB 14, 14, 14, as BGRX.
+    static constexpr std::uint32_t kBackground = 0x0e0e0e;
+
+    // A picture (an animation's first frame) as a view of the given size
+    // shows it: how it opened, its own size, where it goes and its pixels.
+    struct ForView
+    {
+        Opened opened = Opened::NotPicture;
+        int width = 0;
+        int height = 0;
+        bool animated = false;
+        ImageFit fit;
+        std::vector<std::uint32_t> shown;
+    };
+    // On any thread joined to the object system; a picture that opens but
+    // cannot be decoded is not one.
+    static ForView forView(std::span<const std::uint8_t> bytes, int viewWidth, int viewHeight);
 
     Opened open(std::span<const std::uint8_t> bytes);
     // The picture's size; for an animation, its canvas.

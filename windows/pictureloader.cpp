@@ -71,6 +71,7 @@ struct PictureLoader::Answer
     Outcome outcome = Outcome::Failed;
     std::u16string address;
     std::vector<std::uint8_t> body;
+    PictureDecoder::ForView picture;
 };
 
 // Where workers leave their answers. A worker may outlive its view (a hung
@@ -248,11 +249,18 @@ void PictureLoader::request()
     const bool chinese = Application && Application->InterfaceChinese();
     // As the Linux program sends it: the interface language, then its base.
     const std::u16string languages = chinese ? u"zh-CN,zh" : u"en-US,en";
+    RECT view;
+    GetClientRect(m_window, &view);
     // Never joined: a hung request must hold neither the window nor the exit.
-    std::thread([mailbox = m_mailbox, address = m_address, languages, generation] {
+    std::thread([mailbox = m_mailbox, address = m_address, languages, generation, view] {
         Answer answer;
         answer.generation = generation;
         fetch(answer, address, languages);
+        // Decoded here, so that a large picture never holds the window up.
+        if (answer.outcome == Answer::Outcome::Picture && SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+            answer.picture = PictureDecoder::forView(answer.body, view.right, view.bottom);
+            CoUninitialize();
+        }
         mailbox->post(kAnswerMessage, &answer);
     }).detach();
 }
@@ -278,7 +286,7 @@ void PictureLoader::take(Answer &answer)
         break;
     case Answer::Outcome::Picture:
         m_recovery.answered();
-        m_handlers.answered(answer.address, std::move(answer.body));
+        m_handlers.answered(answer.address, std::move(answer.body), std::move(answer.picture));
         break;
     case Answer::Outcome::NotPicture:
         m_recovery.stopped();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/recoverypolicy.h"
+#include "windows/picturedecoder.h"
 
 #include <windows.h>
 
@@ -13,8 +14,9 @@
 // Asks for a picture view's address with the system's internet library on a
 // worker thread, so that a picture needs no browser control: the interface
 // language's Accept-Language, the system's proxy, nothing kept on disk,
-// redirects followed between http and https addresses only. One request at
-// a time; its answer comes back to `window` as a posted message, which the
+// redirects followed between http and https addresses only; a picture is
+// decoded there too, at the size of the view. One request at a time; its
+// answer comes back to `window` as a posted message, which the
 // window hands to handleMessage, as it does its timers. A request that fails
 // (no network, nothing within 20 s, an HTTP error) is asked again by the
 // core's recovery rules, or at once when the system reports the network back.
@@ -23,9 +25,12 @@ class PictureLoader
 public:
     struct Handlers
     {
-        // A picture, or an answer that does not say what it is; `address`
+        // A picture, or an answer that does not say what it is, decoded on
+        // the worker for the view's size when it was asked for; `address`
         // is where it came from after any redirect.
-        std::function<void(const std::u16string &address, std::vector<std::uint8_t> body)> answered;
+        std::function<void(const std::u16string &address, std::vector<std::uint8_t> body,
+                           PictureDecoder::ForView picture)>
+            answered;
         // Anything else (a page, another type, a redirect elsewhere): for the
         // browser control; the address is the one asked for.
         std::function<void(const std::u16string &address)> notPicture;

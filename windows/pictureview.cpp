@@ -22,8 +22,6 @@ constexpr UINT_PTR kFrameTimer = 42;
 // so that dragging the window's edge decodes it once, not at every step.
 constexpr UINT_PTR kResizeTimer = 43;
 constexpr UINT kResizeSettle = 150;
-// The browser's image document background, RGB 14, 14, 14.
-constexpr std::uint32_t kBackground = 0x0e0e0e;
 enum MenuCommand : UINT { kCopyImage = 1, kCopyImageAddress, kOpenImageInBrowser };
 
 const wchar_t *wide(const std::u16string &text)
@@ -90,8 +88,9 @@ PictureView::PictureView(HWND parent, const RECT &bounds, std::function<void(con
     m_notice = std::make_unique<LoadNotice>(m_window, false);
     m_loader = std::make_unique<PictureLoader>(
         m_window, PictureLoader::Handlers{
-                      [this](const std::u16string &address, std::vector<std::uint8_t> bytes) {
-                          answered(address, std::move(bytes));
+                      [this](const std::u16string &address, std::vector<std::uint8_t> bytes,
+                             PictureDecoder::ForView picture) {
+                          answered(address, std::move(bytes), std::move(picture));
                       },
                       [this](const std::u16string &address) { showOnControl(address); },
                       [this] { failed(); },
@@ -130,18 +129,17 @@ void PictureView::refresh()
     m_loader->refresh();
 }
 
-void PictureView::answered(const std::u16string &address, std::vector<std::uint8_t> bytes)
+void PictureView::answered(const std::u16string &address, std::vector<std::uint8_t> bytes,
+                           PictureDecoder::ForView picture)
 {
-    auto decoder = std::make_unique<PictureDecoder>();
-    const PictureDecoder::Opened opened = decoder->open(bytes);
-    if (opened == PictureDecoder::Opened::NotPicture) {
+    if (picture.opened == PictureDecoder::Opened::NotPicture) {
         showOnControl(address);
         return;
     }
     KillTimer(m_window, kFrameTimer);
     m_animation.reset();
     m_shown.clear();
-    if (opened == PictureDecoder::Opened::TooLarge) {
+    if (picture.opened == PictureDecoder::Opened::TooLarge) {
         // Asking again brings the same picture: the notice stays.
         m_bytes.clear();
         show(Showing::Notice);
@@ -149,11 +147,21 @@ void PictureView::answered(const std::u16string &address, std::vector<std::uint8
     }
     m_bytes = std::move(bytes);
     m_address = address;
-    m_pictureWidth = decoder->width();
-    m_pictureHeight = decoder->height();
-    if (decoder->animated())
-        m_animation = std::move(decoder);
-    if (!render()) {
+    m_pictureWidth = picture.width;
+    m_pictureHeight = picture.height;
+    m_fit = picture.fit;
+    m_shown = std::move(picture.shown);
+    // An animation plays from a decoder of the window's own thread.
+    if (picture.animated) {
+        m_animation = std::make_unique<PictureDecoder>();
+        if (m_animation->open(m_bytes) != PictureDecoder::Opened::Picture)
+            m_animation.reset();
+    }
+    RECT client;
+    GetClientRect(m_window, &client);
+    const ImageFit now = fitAndCentre(m_pictureWidth, m_pictureHeight, client.right, client.bottom);
+    // The view changed size while the picture came: drawn again for the new one.
+    if ((now.width != m_fit.width || now.height != m_fit.height) && !render()) {
         m_animation.reset();
         showOnControl(address);
         return;
@@ -217,15 +225,13 @@ bool PictureView::render()
         return true;
     }
     if (m_animation) {
-        m_shown = m_animation->scaled(m_fit.width, m_fit.height, kBackground);
-    } else {
-        // Decoded anew at each size: between sizes only what is shown is kept.
-        PictureDecoder decoder;
-        if (decoder.open(m_bytes) != PictureDecoder::Opened::Picture)
-            return false;
-        m_shown = decoder.scaled(m_fit.width, m_fit.height, kBackground);
+        m_shown = m_animation->scaled(m_fit.width, m_fit.height, PictureDecoder::kBackground);
+        return !m_shown.empty();
     }
-    return !m_shown.empty();
+    // Decoded anew at each size: between sizes only what is shown is kept.
+    PictureDecoder::ForView picture = PictureDecoder::forView(m_bytes, client.right, client.bottom);
+    m_shown = std::move(picture.shown);
+    return picture.opened == PictureDecoder::Opened::Picture && !m_shown.empty();
 }
 
 void PictureView::paint()

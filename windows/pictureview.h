@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/imagefit.h"
+#include "windows/picturedecoder.h"
 
 #include <windows.h>
 
@@ -11,7 +12,6 @@
 #include <vector>
 
 class LoadNotice;
-class PictureDecoder;
 class PictureLoader;
 
 // A side view's own window, in which its browser control lives: it asks for
@@ -48,7 +48,7 @@ private:
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void answered(const std::u16string &address, std::vector<std::uint8_t> bytes);
+    void answered(const std::u16string &address, std::vector<std::uint8_t> bytes, PictureDecoder::ForView picture);
     void failed();
     void showOnControl(const std::u16string &address);
     void show(Showing showing);
