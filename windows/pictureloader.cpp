@@ -160,9 +160,14 @@ void PictureLoader::fetch(Answer &answer, std::u16string address, const std::u16
                 return;
             if (read == 0)
                 break;
-            // No picture the view shows is larger than the most it decodes.
-            if (static_cast<std::int64_t>(answer.body.size()) + read > kLargestPictureBytes)
+            // No picture the view shows is larger than the most it decodes:
+            // the notice, and no asking again for the same.
+            if (static_cast<std::int64_t>(answer.body.size()) + read > kLargestPictureBytes) {
+                std::vector<std::uint8_t>().swap(answer.body);
+                answer.picture.opened = PictureDecoder::Opened::TooLarge;
+                answer.outcome = Outcome::Picture;
                 return;
+            }
         }
         answer.address = address;
         answer.outcome = Outcome::Picture;
@@ -257,7 +262,8 @@ void PictureLoader::request()
         answer.generation = generation;
         fetch(answer, address, languages);
         // Decoded here, so that a large picture never holds the window up.
-        if (answer.outcome == Answer::Outcome::Picture && SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+        if (answer.outcome == Answer::Outcome::Picture && !answer.body.empty() &&
+            SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
             answer.picture = PictureDecoder::forView(answer.body, view.right, view.bottom);
             CoUninitialize();
         }
