@@ -111,7 +111,8 @@ bool copyRows(IWICBitmapSource *source, int width, int first, int count, std::ui
 {
     const WICRect rect{0, first, width, count};
     const UINT stride = static_cast<UINT>(width) * 4;
-    return SUCCEEDED(source->CopyPixels(&rect, stride, stride * static_cast<UINT>(count), reinterpret_cast<BYTE *>(out)));
+    return SUCCEEDED(
+        source->CopyPixels(&rect, stride, stride * static_cast<UINT>(count), reinterpret_cast<BYTE *>(out)));
 }
 
 } // namespace
@@ -163,9 +164,10 @@ int PictureDecoder::composeFrame(unsigned index)
 {
     // What the frame before asked to be done with its area.
     const auto area = [this](auto &&each) {
+        const LONG width = m_frameRect.right - m_frameRect.left;
         for (LONG y = m_frameRect.top; y < m_frameRect.bottom; ++y)
             for (LONG x = m_frameRect.left; x < m_frameRect.right; ++x)
-                each(std::size_t(y) * m_width + x, std::size_t(y - m_frameRect.top) * (m_frameRect.right - m_frameRect.left) + (x - m_frameRect.left));
+                each(std::size_t(y) * m_width + x, std::size_t(y - m_frameRect.top) * width + (x - m_frameRect.left));
     };
     if (index == 0)
         std::fill(m_canvas.begin(), m_canvas.end(), 0);
@@ -179,7 +181,7 @@ int PictureDecoder::composeFrame(unsigned index)
     UINT width = 0;
     UINT height = 0;
     if (FAILED(m_decoder->GetFrame(index, frame.put())) || FAILED(frame->GetSize(&width, &height)) ||
-        FAILED(WICConvertBitmapSource(kBgra, frame.get(), pixels.put())))
+        pictureTooLarge(width, height) || FAILED(WICConvertBitmapSource(kBgra, frame.get(), pixels.put())))
         return -1;
     const ComPtr<IWICMetadataQueryReader> metadata = metadataOf(frame.get());
     const LONG left = static_cast<LONG>(metadataNumber(metadata.get(), L"/imgdesc/Left", 0));
@@ -224,7 +226,8 @@ ComPtr<IWICBitmapSource> PictureDecoder::stillSource(int width, int height)
     ComPtr<IWICBitmapSource> source = frame.as<IWICBitmapSource>();
     // The decoder's own scaling (a JPEG's, by eighths) to the smallest size
     // it makes that is not below the one shown.
-    if (const auto transform = frame.as<IWICBitmapSourceTransform>(); transform && (width < m_width || height < m_height)) {
+    const auto transform = frame.as<IWICBitmapSourceTransform>();
+    if (transform && (width < m_width || height < m_height)) {
         UINT closeWidth = static_cast<UINT>(width);
         UINT closeHeight = static_cast<UINT>(height);
         ComPtr<IWICBitmapScaler> scaler;
@@ -245,10 +248,12 @@ std::vector<std::uint32_t> PictureDecoder::scaled(int width, int height, std::ui
     if (width <= 0 || height <= 0)
         return {};
     if (m_frames > 1) {
-        return averageDown(m_width, m_height, width, height, background, [this](int first, int count, std::uint32_t *out) {
-            std::memcpy(out, m_canvas.data() + std::size_t(first) * m_width, std::size_t(count) * m_width * 4);
-            return true;
-        });
+        return averageDown(m_width, m_height, width, height, background,
+                           [this](int first, int count, std::uint32_t *out) {
+                               std::memcpy(out, m_canvas.data() + std::size_t(first) * m_width,
+                                           std::size_t(count) * m_width * 4);
+                               return true;
+                           });
     }
     const ComPtr<IWICBitmapSource> source = stillSource(width, height);
     UINT sourceWidth = 0;

@@ -7,6 +7,7 @@
 #include <wininet.h>
 
 #include <mutex>
+#include <new>
 #include <thread>
 #include <utility>
 
@@ -260,12 +261,20 @@ void PictureLoader::request()
     std::thread([mailbox = m_mailbox, address = m_address, languages, generation, view] {
         Answer answer;
         answer.generation = generation;
-        fetch(answer, address, languages);
-        // Decoded here, so that a large picture never holds the window up.
-        if (answer.outcome == Answer::Outcome::Picture && !answer.body.empty() &&
-            SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
-            answer.picture = PictureDecoder::forView(answer.body, view.right, view.bottom);
-            CoUninitialize();
+        try {
+            fetch(answer, address, languages);
+            // Decoded here, so that a large picture never holds the window up.
+            if (answer.outcome == Answer::Outcome::Picture && !answer.body.empty() &&
+                SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+                const struct Apartment {
+                    ~Apartment() { CoUninitialize(); }
+                } apartment;
+                answer.picture = PictureDecoder::forView(answer.body, view.right, view.bottom);
+            }
+        } catch (const std::bad_alloc &) {
+            // Out of memory for this answer: a failed request, asked again later.
+            answer = Answer{};
+            answer.generation = generation;
         }
         mailbox->post(kAnswerMessage, &answer);
     }).detach();

@@ -381,7 +381,8 @@ void TWebBrowser::CreateWnd(HWND parent, const RECT &givenBounds)
     RECT bounds = givenBounds;
     // A view placed directly in its window is the browser pane.
     if (GetAncestor(parent, GA_ROOT) != parent) {
-        m_picture = std::make_unique<PictureView>(parent, bounds, [this](const std::u16string &url) { navigateControl(url); });
+        m_picture = std::make_unique<PictureView>(parent, bounds,
+                                                  [this](const std::u16string &url) { navigateControl(url); });
         parent = m_picture->Handle();
         bounds = {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
     }

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class PictureView;
+
 // One instance of the system's web-browser control, hosted in a container of
 // our own and shown as a child window. The control is created at once and
 // activated at the first operation or at window creation, whichever comes
@@ -20,8 +22,6 @@
 //
 // A view inside a panel shows pictures itself: its address is asked for by
 // its PictureView, in whose window the control lives, shown only for a page.
-class PictureView;
-
 class TWebBrowser
 {
 public:
