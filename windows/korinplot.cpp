@@ -243,7 +243,8 @@ void TKorinplot::createControl(int i)
             control.recovery = std::make_unique<PaneRecovery>(*control.browser, parent, toRect(bounds));
         break;
     }
-    if (control.window && design.kind != ControlKind::WebBrowser)
+    // A side view passes the font on to its notice.
+    if (control.window)
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
     m_placed[i] = bounds;
 }

@@ -4,6 +4,7 @@
 #include "core/controldata.h"
 #include "core/exception.h"
 #include "windows/browseremulation.h"
+#include "windows/pictureview.h"
 #include "windows/systemmessage.h"
 
 #include <exdispid.h>
@@ -457,9 +458,17 @@ void TWebBrowser::disconnect(Connection &connection)
     connection.point.reset();
 }
 
-void TWebBrowser::CreateWnd(HWND parent, const RECT &bounds)
+void TWebBrowser::CreateWnd(HWND parent, const RECT &givenBounds)
 {
     activate();
+    RECT bounds = givenBounds;
+    // A view placed directly in its window is the browser pane.
+    if (GetAncestor(parent, GA_ROOT) != parent) {
+        m_picture = std::make_unique<PictureView>(parent, bounds,
+                                                  [this](const std::u16string &url) { navigateControl(url); });
+        parent = m_picture->Handle();
+        bounds = {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    }
     m_site->place(parent, bounds);
     RECT position = bounds;
     const HRESULT result = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
@@ -476,12 +485,24 @@ void TWebBrowser::CreateWnd(HWND parent, const RECT &bounds)
     // Lets the dialog keyboard handling of the parent reach the view with Tab.
     if (m_tabStop)
         SetWindowLongPtrW(m_window, GWL_STYLE, GetWindowLongPtrW(m_window, GWL_STYLE) | WS_TABSTOP);
+    if (m_picture)
+        m_picture->setControl(m_window);
 }
 
-bool TWebBrowser::SetBounds(const RECT &bounds, int pixelsPerInch)
+HWND TWebBrowser::Handle() const
+{
+    return m_picture ? m_picture->Handle() : m_window;
+}
+
+bool TWebBrowser::SetBounds(const RECT &givenBounds, int pixelsPerInch)
 {
     if (!m_window)
         return false;
+    RECT bounds = givenBounds;
+    if (m_picture) {
+        m_picture->setBounds(bounds);
+        bounds = {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    }
     SIZEL extent = {MulDiv(bounds.right - bounds.left, kHimetricPerInch, pixelsPerInch),
                     MulDiv(bounds.bottom - bounds.top, kHimetricPerInch, pixelsPerInch)};
     if (FAILED(m_object->SetExtent(DVASPECT_CONTENT, &extent)))
@@ -541,6 +562,14 @@ void TWebBrowser::check(HRESULT result)
 
 void TWebBrowser::Navigate(const std::u16string &url)
 {
+    if (m_picture)
+        m_picture->load(url);
+    else
+        navigateControl(url);
+}
+
+void TWebBrowser::navigateControl(const std::u16string &url)
+{
     IWebBrowser2 &control = browser();
     BSTR address = SysAllocStringLen(reinterpret_cast<const wchar_t *>(url.c_str()), static_cast<UINT>(url.size()));
     if (!address)
@@ -561,7 +590,10 @@ void TWebBrowser::GoBack()
 
 void TWebBrowser::Refresh()
 {
-    check(browser().Refresh());
+    if (m_picture && !m_picture->onControl())
+        m_picture->refresh();
+    else
+        check(browser().Refresh());
 }
 
 void TWebBrowser::Stop()

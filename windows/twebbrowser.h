@@ -8,8 +8,11 @@
 #include <oleidl.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
+
+class PictureView;
 
 // One instance of the system's web-browser control, hosted in a container of
 // our own and shown as a child window. The control is created at once and
@@ -18,6 +21,9 @@
 // activation step raises EOleSysError. As a browser pane it hands new
 // windows and downloads of web addresses to the desktop's browser, shows no
 // script-error dialog, and draws pages in the newest mode it has.
+//
+// A view inside a panel shows pictures itself: its address is asked for by
+// its PictureView, in whose window the control lives, shown only for a page.
 class TWebBrowser
 {
 public:
@@ -48,7 +54,7 @@ public:
     // Activates the control in place in `parent` over `bounds` (parent client
     // coordinates); its window becomes Handle(). Called once.
     void CreateWnd(HWND parent, const RECT &bounds);
-    HWND Handle() const { return m_window; }
+    HWND Handle() const;
 
     // Offers the new size to the control; false, and the view keeps its old
     // rectangle, if the control refuses it or the window does not exist yet.
@@ -86,6 +92,9 @@ private:
     bool isOwnPage(const VARIANT &frame) const;
     void handOver(const std::u16string &url) const;
 
+    void navigateControl(const std::u16string &url);
+
+    std::unique_ptr<PictureView> m_picture;
     ComPtr<IOleObject> m_object;
     ComPtr<Site> m_site;
     ComPtr<EventSink> m_events;

@@ -7,8 +7,8 @@ and at every other path a small page: a link, and what a browser pane meets
 full-screen button, each at a fixed place) and a pop-up the page opens of its
 own, unasked.
 Each request is appended to the log once its answer is sent, as
-"<epoch seconds> <method> <path> <host> <status>", so a caller can tell when a picture
-was served. Nothing may be cached: every start of a client asks again.
+"<epoch seconds> <method> <path> <host> <status> <Accept-Language or ->", so a
+caller can tell when a picture was served, and in which language it was asked for. Nothing may be cached: every start of a client asks again.
 
 It also answers as a proxy (absolute addresses in the request line), so a web
 engine pointed at it with --proxy-server reaches no other host; tunnels
@@ -114,7 +114,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.record(status)
 
     def record(self, status):
-        line = f"{time.time():.6f} {self.command} {self.target} {self.host} {status}\n"
+        languages = (self.headers.get("Accept-Language") or "-").replace(" ", "")
+        line = f"{time.time():.6f} {self.command} {self.target} {self.host} {status} {languages}\n"
         with self.log_lock, open(self.log_path, "a", encoding="utf-8") as log:
             log.write(line)
 

@@ -1,6 +1,7 @@
 # The Windows program under Wine, on a private X server with openbox and the
-# loopback server: its scaled size, the groups' colours, the pictures and
-# the video page asked for, the twelve install buttons and four links
+# loopback server: its scaled size, the groups' colours, the side pictures
+# drawn and their views mending (the server away at start, a 503 answer, a
+# request never answered), the video page asked for, the twelve install buttons and four links
 # reaching the browser, CN and EN, the language from LC_ALL, a readme in the
 # ANSI code page, the keyboard's walk, the error box, a second copy's own
 # window, status 0 on close and 1 after a fatal start; the names a screen
@@ -13,6 +14,10 @@
 source "$(dirname "$0")/lib.sh"
 choose_wine
 [[ -f $WINPROBE ]] || fail "no $WINPROBE: build with scripts/build-windows"
+# The side pictures come from a copy that the test changes as it goes.
+mkdir -p "$SCRATCH/pictures"
+cp "$HERE"/pictures/*.jpg "$SCRATCH/pictures/"
+export LOOPBACK_PICTURES=$SCRATCH/pictures
 start_xserver
 start_window_manager
 start_loopback_server
@@ -121,14 +126,44 @@ for name in "$(basename "$KORINVIEW")" other.exe; do
     wine reg add "$feature" /v "$name" /t REG_DWORD /d 7000 /f >>"$SCRATCH/wine.log" 2>&1
 done
 
-# Chinese, started where a readme in code page 936 replaces the built-in lines.
+# side_views WINDOW: a line for each side view, the upper first: its text
+# (the picture's name), "|", and its notice's text while the notice shows.
+side_views() {
+    winprobe tree "$1" | awk '$1 == "child" && ($6 == "TPictureView" || $6 == "TLoadNotice") {
+            text = substr($0, index($0, " text ") + 6) }
+        $6 == "TPictureView" { top[$2] = $15; name[$2] = text }
+        $6 == "TLoadNotice" && $12 == 1 { notice[$4] = text }
+        END { for (v in top) print top[v] "\t" name[v] "|" notice[v] }' | sort -n | cut -f 2
+}
+
+# wait_side_views WINDOW SECONDS UPPER LOWER: waits until the two views read so.
+wait_side_views() {
+    local deadline=$((SECONDS + $2)) expected=$3$'\n'$4
+    until [[ $(side_views "$1") == "$expected" ]]; do
+        ((SECONDS < deadline)) || wine_fail "the side views read \"$(side_views "$1" | tr '\n' ' ')\", not \"$3 $4\""
+        sleep 0.2
+    done
+}
+pictures=("1.jpg (456×326)|" "2.jpg (456×347)|")
+
+# Chinese, started where a readme in code page 936 replaces the built-in
+# lines, with the server away: each side view shows its notice, and with the
+# server back both pictures come by themselves.
 mkdir -p "$SCRATCH/readme"
 printf '\xbf\xc2\xc1\xd8\xbc\xa4\xb9\xe2\r\n\xb5\xda\xb6\xfe\xd0\xd0 GBK\r\n' >"$SCRATCH/readme/readme.txt"
+port=$LOOPBACK_PORT
+stop_loopback_server
 start_wine_launcher chinese "$SCRATCH/readme" LC_ALL=zh_CN.UTF-8
 zh=$(wine_wait_window "$chinese")
-wait_requested /soft/images/1.jpg 1 60
-wait_requested /soft/images/2.jpg 1 60
-[[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site"
+wait_side_views "$zh" 30 "|图片暂时无法显示" "|图片暂时无法显示"
+LOOPBACK_FAULT_FILE=$SCRATCH/fault start_loopback_server "$port"
+wait_side_views "$zh" 20 "${pictures[@]}"
+[[ $(requested_from /soft/images/1.jpg "${site#http://}") == 1 ]] || wine_fail "1.jpg was not asked of $site once"
+[[ $(requested_from /soft/images/2.jpg "${site#http://}") == 1 ]] || wine_fail "2.jpg was not asked of $site once"
+languages() { # PATH: the Accept-Language of the latest answer to PATH
+    awk -v path="$1" '$3 == path { last = $6 } END { print last }' "$LOOPBACK_LOG"
+}
+[[ $(languages /soft/images/1.jpg) == zh-CN,zh ]] || wine_fail "1.jpg was asked for in $(languages /soft/images/1.jpg)"
 [[ $(emulation "$(basename "$KORINVIEW")") == "REG_DWORD 0x2af9" ]] ||
     wine_fail "browser emulation: \"$(emulation "$(basename "$KORINVIEW")")\", not 11001 for the control Wine records as 11"
 [[ $(emulation other.exe) == "REG_DWORD 0x1b58" ]] || wine_fail "another program's emulation value changed"
@@ -167,6 +202,20 @@ group_width=$(($(m 560) - $(m 1) - 6))
 group_bottom=$((client_height - 4))
 declare -A colour=([5]=128,0,128 [12]=0,0,255 [7]=72,176,181 [8]=177,251,23)
 declare -A from=([5]=3 [12]=304 [7]=403 [8]=582) to=([5]=304 [12]=403 [7]=582)
+# Both side pictures drawn by the program: the white shape at each view's
+# centre, the dark image background in the band the fit leaves above it.
+while read -r above centre name; do
+    view=$(winprobe tree "$zh" | awk -v name="$name" '$6 == "TPictureView" && substr($0, index($0, " text ") + 6) == name { print $15, $14, $16, $17 }')
+    read -r view_top view_left view_width view_height <<<"$view"
+    [[ -n ${view_height:-} ]] || wine_fail "no side view named $name"
+    got=$(pixel $((view_left + view_width / 2)) $((view_top + view_height / 2)))
+    [[ $got == "$centre" ]] || wine_fail "$name at its centre is $got, not $centre"
+    got=$(pixel $((view_left + view_width / 2)) "$view_top")
+    [[ $got == "$above" ]] || wine_fail "$name above the picture is $got, not $above"
+done <<VIEWS
+14,14,14 255,255,255 1.jpg (456×326)
+14,14,14 255,255,255 2.jpg (456×347)
+VIEWS
 for group in 5 12 7 8; do
     y=$((group_top + $(m "${from[$group]}") - $(m 3)))
     if [[ -n ${to[$group]:-} ]]; then
@@ -288,6 +337,7 @@ english_lines="Install include:\\r\\nKorinplot\\r\\n  Can import DWG/DXF\\r\\nKo
 winprobe click EN "$zh" >/dev/null
 wait_requested /soft/images/1.jpg 2 30
 wait_requested /soft/images/2.jpg 2 30
+[[ $(languages /soft/images/2.jpg) == en-US,en ]] || wine_fail "2.jpg was asked for in $(languages /soft/images/2.jpg) after EN"
 expect_visible 0 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 expect_visible 1 "$zh" Install Downloads Video "Korinware QQ Group" "Install Korinplot(All function)" \
     "Install KorinplotX(New English)" "Install Korinplot5.20 TopLeft" "Install Korinplot5.20 TopRight"
@@ -303,11 +353,31 @@ wait_requested /soft/images/2.jpg 3 30
 expect_visible 1 "$zh" 安装Korinplot中文版 安装Korinplot精简版 安装3.40中文版A型板左上原点标准版A11 安装3.40中文版B型板左上原点精简版B12
 [[ $(memo_text "$zh") == '柯霖激光\r\n第二行 GBK' ]] || wine_fail "memo after CN: $(memo_text "$zh")"
 
+# A 503 answer brings the notice, never the picture from before; EN and CN
+# ask again at once and the notice follows the language; once the server
+# mends, the views ask again by themselves.
+touch "$SCRATCH/fault"
+winprobe click EN "$zh" >/dev/null
+wait_side_views "$zh" 10 "|Picture not available" "|Picture not available"
+winprobe click CN "$zh" >/dev/null
+wait_side_views "$zh" 10 "|图片暂时无法显示" "|图片暂时无法显示"
+rm -f "$SCRATCH/fault"
+wait_side_views "$zh" 10 "${pictures[@]}"
+
+# A request never answered is given up after 20 s, with the notice, and
+# asked again 2 s later; the other view's picture comes meanwhile.
+stop_loopback_server
+LOOPBACK_SILENT_ONCE=/soft/images/2.jpg start_loopback_server "$port"
+asked=$SECONDS
+winprobe click CN "$zh" >/dev/null
+wait_side_views "$zh" 30 "${pictures[0]}" "|图片暂时无法显示"
+((SECONDS - asked >= 19)) || wine_fail "the unanswered request was given up after $((SECONDS - asked)) s"
+wait_side_views "$zh" 10 "${pictures[@]}"
+
 # The network away: R asks at once and the main view's notice says so in
 # place of the control's error page. Back, the view asks again by itself,
 # and a request the server then holds unanswered is given up at 20 s (the
 # control itself would wait for minutes) and asked again.
-port=$LOOPBACK_PORT
 stop_loopback_server
 winprobe click R "$zh" >/dev/null
 expect_notice "$zh" "无法连接网络。按 R 重试。"
@@ -317,15 +387,67 @@ expect_notice "$zh" "服务器没有响应。按 R 重试。" 40
 wait_requested /search_video/q_Korinplot $((asked + 1)) 30
 expect_notice "$zh" 系统缺少网页显示组件，无法显示此页面。
 
+# A right click on a picture and an entry chosen with the keyboard: Copy
+# Image Address, Copy Image (the whole picture), Open Image in Browser.
+choose_from_menu() { # WINDOW VIEW-TEXT N: the Nth entry of the view's menu
+    local x y deadline=$((SECONDS + 10))
+    read -r x y < <(winprobe tree "$1" | awk -v name="$2" '$6 == "TPictureView" &&
+        substr($0, index($0, " text ") + 6) == name { print $14 + int($16 / 2), $15 + int($17 / 2) }')
+    xdotool mousemove $((origin_x + x)) $((origin_y + y)) click 3
+    until winprobe boxes | awk '$1 == "box" && $6 == "#32768"' | grep -q .; do
+        ((SECONDS < deadline)) || wine_fail "no menu on \"$2\""
+        sleep 0.1
+    done
+    # shellcheck disable=SC2046
+    xdotool key --delay 100 $(printf 'Down %.0s' $(seq "$3")) Return
+}
+wait_clipboard() { # LINE: waits until the probe reads LINE off the clipboard
+    local deadline=$((SECONDS + 10))
+    until winprobe clipboard | grep -qxF "$1"; do
+        ((SECONDS < deadline)) || wine_fail "the clipboard holds \"$(winprobe clipboard)\", not \"$1\""
+        sleep 0.2
+    done
+}
+# The install panel in front again, over the video page's view.
+winprobe click 软件安装 "$zh" >/dev/null
+choose_from_menu "$zh" "${pictures[1]%|}" 2
+wait_clipboard "text $site/soft/images/2.jpg"
+choose_from_menu "$zh" "${pictures[1]%|}" 1
+wait_clipboard "bitmap 456 347"
+before=$(opened_count)
+choose_from_menu "$zh" "${pictures[1]%|}" 3
+wait_opened $((before + 1)) 20
+[[ $(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null) == "$site/soft/images/2.jpg" ]] ||
+    wine_fail "Open Image in Browser opened \"$(sed -n "$((before + 1))p" "$OPENED" 2>/dev/null)\""
+
+# An animated GIF plays: both its frames' colours show at the view's centre.
+# A header that claims 30000 x 30000 pixels brings the notice, undecoded.
+convert -size 40x30 xc:red -size 40x30 xc:blue -set delay 20 -loop 0 "gif:$SCRATCH/pictures/1.jpg"
+printf '\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x75\x30\0\0\x75\x30\x08\x06\0\0\0' >"$SCRATCH/pictures/2.jpg"
+winprobe click CN "$zh" >/dev/null
+wait_side_views "$zh" 10 "1.jpg (40×30)|" "|图片暂时无法显示"
+read -r x y < <(winprobe tree "$zh" | awk '$6 == "TPictureView" && substr($0, index($0, " text ") + 6) == "1.jpg (40×30)" {
+    print $14 + int($16 / 2), $15 + int($17 / 2) }')
+seen=" "
+deadline=$((SECONDS + 10))
+until [[ $seen == *" 255,0,0 "* && $seen == *" 0,0,255 "* ]]; do
+    ((SECONDS < deadline)) || wine_fail "the animation showed only$seen"
+    import -window root "$shot"
+    seen+="$(pixel "$x" "$y") "
+done
+
 # A second copy, in English from LC_ALL (readme.txt is the Chinese file),
-# opens its own window; closing it leaves the first one running.
+# opens its own window; closing it leaves the first one running. Its
+# pictures are never answered: the exit waits for none of their requests.
+stop_loopback_server
+LOOPBACK_SILENT_ONCE="/soft/images/1.jpg /soft/images/2.jpg" start_loopback_server "$port"
 start_wine_launcher english "$SCRATCH/readme" LC_ALL=en_US.UTF-8
 en=$(wine_wait_window "$english" "$zh")
 [[ $(visible "$en" "Install Korinplot(All function)") == 1 ]] || wine_fail "the English copy shows no English caption"
 [[ $(visible "$en" 安装Korinplot中文版) == 0 ]] || wine_fail "the English copy shows a Chinese-only button"
 [[ $(memo_text "$en") == "$english_lines" ]] || wine_fail "English memo: $(memo_text "$en")"
 winprobe close "$en" >/dev/null
-wine_wait_exit "$english"
+wine_wait_exit "$english" 10
 [[ $STATUS == 0 ]] || wine_fail "the English copy ended with status $STATUS"
 kill -0 "$chinese" 2>/dev/null || wine_fail "closing the second copy ended the first"
 [[ -z $(winprobe boxes | awk '$1 == "box" && $6 == "#32770"') ]] || wine_fail "a dialog is open"

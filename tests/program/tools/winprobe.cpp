@@ -10,6 +10,7 @@
 //   winprobe focus [HWND]     the window that holds the keyboard focus in its thread
 //   winprobe names [HWND]     every child's accessible name, role and description,
 //                             and the elements without a window inside each
+//   winprobe clipboard        the clipboard's text and its bitmap's size
 //
 // Messages are posted, not sent, so a handler that opens a modal box never
 // holds this program up.
@@ -353,6 +354,25 @@ int names(int argc, wchar_t **argv)
     return 0;
 }
 
+int clipboard()
+{
+    if (!OpenClipboard(nullptr)) {
+        print("no clipboard");
+        return 1;
+    }
+    if (HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
+        print("text " + escaped(static_cast<const wchar_t *>(GlobalLock(text))));
+        GlobalUnlock(text);
+    }
+    if (HANDLE bitmap = GetClipboardData(CF_DIB)) {
+        const auto *header = static_cast<const BITMAPINFOHEADER *>(GlobalLock(bitmap));
+        print("bitmap " + std::to_string(header->biWidth) + " " + std::to_string(header->biHeight));
+        GlobalUnlock(bitmap);
+    }
+    CloseClipboard();
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t **argv)
@@ -379,6 +399,9 @@ int wmain(int argc, wchar_t **argv)
         return focus(argc, argv);
     if (command == L"names")
         return names(argc, argv);
-    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND] | names [HWND]");
+    if (command == L"clipboard")
+        return clipboard();
+    print("usage: winprobe windows | tree [HWND] | click 0xHWND|TEXT [HWND] | close [HWND] | boxes | focus [HWND] | "
+          "names [HWND] | clipboard");
     return 2;
 }
