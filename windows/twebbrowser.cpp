@@ -4,6 +4,7 @@
 #include "core/controldata.h"
 #include "core/exception.h"
 #include "windows/browseremulation.h"
+#include "windows/comobject.h"
 #include "windows/pictureview.h"
 #include "windows/systemmessage.h"
 
@@ -99,28 +100,6 @@ public:
     {
         return E_NOTIMPL;
     }
-};
-
-// The reference count of an object of ours that the control holds; it starts
-// with the one reference its maker takes.
-template <class... Interfaces>
-class ComObject : public Interfaces...
-{
-public:
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
-protected:
-    virtual ~ComObject() = default;
-
-private:
-    ULONG m_references = 1;
 };
 
 // An event's argument, whether passed by value or by reference.
@@ -460,17 +439,24 @@ void TWebBrowser::disconnect(Connection &connection)
 
 void TWebBrowser::CreateWnd(HWND parent, const RECT &givenBounds)
 {
-    activate();
-    RECT bounds = givenBounds;
-    // A view placed directly in its window is the browser pane.
+    // A view placed directly in its window is the browser pane. A side view
+    // shows its pictures itself and puts the control in place, which costs
+    // the window's start as much as the rest of it, only for a page.
     if (GetAncestor(parent, GA_ROOT) != parent) {
-        m_picture = std::make_unique<PictureView>(parent, bounds,
+        m_picture = std::make_unique<PictureView>(parent, givenBounds,
                                                   [this](const std::u16string &url) { navigateControl(url); });
-        parent = m_picture->Handle();
-        bounds = {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+        m_controlBounds = {0, 0, givenBounds.right - givenBounds.left, givenBounds.bottom - givenBounds.top};
+        return;
     }
-    m_site->place(parent, bounds);
-    RECT position = bounds;
+    m_controlBounds = givenBounds;
+    placeControl(parent);
+}
+
+void TWebBrowser::placeControl(HWND parent)
+{
+    activate();
+    m_site->place(parent, m_controlBounds);
+    RECT position = m_controlBounds;
     const HRESULT result = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
                                             static_cast<IOleClientSite *>(m_site.get()), 0, parent, &position);
     if (FAILED(result))
@@ -496,12 +482,15 @@ HWND TWebBrowser::Handle() const
 
 bool TWebBrowser::SetBounds(const RECT &givenBounds, int pixelsPerInch)
 {
-    if (!m_window)
-        return false;
     RECT bounds = givenBounds;
     if (m_picture) {
         m_picture->setBounds(bounds);
         bounds = {0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
+    }
+    if (!m_window) {
+        // Not in place yet: it will be put there at this size.
+        m_controlBounds = bounds;
+        return m_picture != nullptr;
     }
     SIZEL extent = {MulDiv(bounds.right - bounds.left, kHimetricPerInch, pixelsPerInch),
                     MulDiv(bounds.bottom - bounds.top, kHimetricPerInch, pixelsPerInch)};
@@ -510,6 +499,7 @@ bool TWebBrowser::SetBounds(const RECT &givenBounds, int pixelsPerInch)
     if (FAILED(m_inPlace->SetObjectRects(&bounds, &bounds)))
         return false;
     m_site->move(bounds);
+    m_controlBounds = bounds;
     return true;
 }
 
@@ -529,6 +519,8 @@ bool TWebBrowser::TranslateAccelerator(MSG &msg)
 
 IWebBrowser2 &TWebBrowser::browser()
 {
+    if (!m_window && m_picture)
+        placeControl(m_picture->Handle());
     activate();
     if (!m_browser) {
         if (const ComPtr<IDispatch> dispatch = m_object.as<IDispatch>())

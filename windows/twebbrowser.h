@@ -15,10 +15,11 @@
 class PictureView;
 
 // One instance of the system's web-browser control, hosted in a container of
-// our own and shown as a child window. The control is created at once and
-// activated at the first operation or at window creation, whichever comes
-// first. A refused operation raises EOleException; a failed creation or
-// activation step raises EOleSysError. As a browser pane it hands new
+// our own and shown as a child window. The control is created at once, so a
+// system without it fails at start; the browser pane puts it in place at
+// window creation, a side view only once an answer needs it (a page). A
+// refused operation raises EOleException; a failed creation or activation
+// step raises EOleSysError. As a browser pane it hands new
 // windows and downloads of web addresses to the desktop's browser, shows no
 // script-error dialog, and draws pages in the newest mode it has.
 //
@@ -51,8 +52,8 @@ public:
     TWebBrowser(const TWebBrowser &) = delete;
     TWebBrowser &operator=(const TWebBrowser &) = delete;
 
-    // Activates the control in place in `parent` over `bounds` (parent client
-    // coordinates); its window becomes Handle(). Called once.
+    // Makes the view in `parent` over `bounds` (parent client coordinates);
+    // its window becomes Handle(). Called once.
     void CreateWnd(HWND parent, const RECT &bounds);
     HWND Handle() const;
 
@@ -84,6 +85,9 @@ private:
     };
 
     void activate();
+    // In-place activation in `parent` over m_controlBounds: the control's
+    // window becomes m_window.
+    void placeControl(HWND parent);
     void loadState();
     void connect(Connection &connection, REFIID iid, IUnknown *sink);
     static void disconnect(Connection &connection);
@@ -105,6 +109,7 @@ private:
     Connection m_eventSink;
     std::vector<std::uint8_t> m_controlData;
     HWND m_window = nullptr;
+    RECT m_controlBounds{}; // in the control's parent window
     Listener *m_listener = nullptr;
     std::u16string m_lastAddress; // of the last navigation of any frame: what a download fetches
     bool m_tabStop = true;
