@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "core/unicode.h"
+#include "windows/comobject.h"
 #include "windows/comptr.h"
 #include "windows/tapplication.h"
 
@@ -62,7 +63,7 @@ LONG childOf(const VARIANT &child)
 // The standard object with our names, role and picture. It also enumerates
 // the children, since the standard object does not answer for them one by
 // one, and the picture is one of them.
-class AccessibleObject final : public IAccessible, public IEnumVARIANT
+class AccessibleObject final : public ComObject<IAccessible, IEnumVARIANT>
 {
 public:
     AccessibleObject(HWND window, const AccessibleSpec &spec, ComPtr<IAccessible> standard)
@@ -84,15 +85,6 @@ public:
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
-
     // IDispatch
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override { return m_standard->GetTypeInfoCount(count); }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
@@ -288,7 +280,7 @@ public:
     }
 
 private:
-    ~AccessibleObject()
+    ~AccessibleObject() override
     {
         clearChildren();
     }
@@ -334,7 +326,6 @@ private:
         m_children.clear();
     }
 
-    ULONG m_references = 1;
     HWND m_window;
     const AccessibleSpec &m_spec;
     ComPtr<IAccessible> m_standard;
