@@ -8,6 +8,8 @@
 //   bench_floor (built with BENCH_FLOOR): without web views, the same window
 //     at the speed of the toolkit alone.
 
+#include "baselinelayout.h"
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
@@ -34,21 +36,6 @@ int mulDiv(int a, int b, int c)
     return static_cast<int>(twice / (2 * std::int64_t(c)));
 }
 
-struct Box
-{
-    int left, top, width, height;
-};
-
-// The launcher's buttons, text box and web views in window coordinates of
-// its 120-dpi design: ten toolbar buttons, then twelve install buttons.
-constexpr Box kButtons[] = {
-    {9, 10, 32, 32},    {42, 10, 32, 32},   {75, 10, 36, 32},   {111, 10, 35, 32},  {147, 10, 92, 32},
-    {242, 10, 145, 32}, {387, 10, 145, 32}, {532, 10, 110, 32}, {642, 10, 95, 32},  {737, 10, 280, 32},
-    {10, 62, 537, 41},  {10, 103, 537, 41}, {10, 144, 537, 41}, {10, 185, 363, 41}, {10, 365, 537, 41},
-    {10, 406, 537, 40}, {10, 464, 537, 41}, {10, 505, 537, 40}, {10, 545, 537, 41}, {10, 586, 537, 41},
-    {10, 643, 537, 41}, {10, 685, 537, 41},
-};
-constexpr Box kText{13, 229, 360, 118};
 constexpr Box kMainView{0, 52, 1029, 683};
 constexpr Box kSideViews[] = {{566, 59, 456, 326}, {566, 391, 456, 347}};
 
