@@ -66,8 +66,8 @@ LONG childOf(const VARIANT &child)
 class AccessibleObject final : public ComObject<IAccessible, IEnumVARIANT>
 {
 public:
-    AccessibleObject(HWND window, const AccessibleSpec &spec, ComPtr<IAccessible> standard)
-        : m_window(window), m_spec(spec), m_standard(std::move(standard))
+    AccessibleObject(HWND window, const AccessibleNaming &naming, ComPtr<IAccessible> standard)
+        : m_window(window), m_naming(naming), m_standard(std::move(standard))
     {
     }
 
@@ -125,10 +125,10 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
     {
-        if (childOf(child) == CHILDID_SELF && tableRow(m_spec.control))
-            return tableText(m_spec.control, false, name);
+        if (childOf(child) == CHILDID_SELF && tableRow(m_naming.control))
+            return tableText(m_naming.control, false, name);
         if (isPicture(child))
-            return tableText(m_spec.picture, false, name);
+            return tableText(m_naming.picture, false, name);
         return m_standard->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
@@ -139,15 +139,15 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
     {
-        if (childOf(child) == CHILDID_SELF && tableRow(m_spec.control))
-            return tableText(m_spec.control, true, description);
+        if (childOf(child) == CHILDID_SELF && tableRow(m_naming.control))
+            return tableText(m_naming.control, true, description);
         if (isPicture(child))
-            return tableText(m_spec.picture, true, description);
+            return tableText(m_naming.picture, true, description);
         return m_standard->get_accDescription(child, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
-        const LONG chosen = childOf(child) == CHILDID_SELF ? m_spec.role : isPicture(child) ? ROLE_SYSTEM_GRAPHIC : 0;
+        const LONG chosen = childOf(child) == CHILDID_SELF ? m_naming.role : isPicture(child) ? ROLE_SYSTEM_GRAPHIC : 0;
         if (!chosen)
             return m_standard->get_accRole(child, role);
         if (!role)
@@ -203,7 +203,7 @@ public:
             return m_standard->accLocation(left, top, width, height, child);
         if (!left || !top || !width || !height)
             return E_POINTER;
-        RECT box = m_spec.pictureBounds();
+        RECT box = m_naming.pictureBounds();
         MapWindowPoints(m_window, HWND_DESKTOP, reinterpret_cast<POINT *>(&box), 2);
         *left = box.left;
         *top = box.top;
@@ -222,7 +222,7 @@ public:
             return result;
         POINT point{x, y};
         ScreenToClient(m_window, &point);
-        const RECT box = m_spec.pictureBounds();
+        const RECT box = m_naming.pictureBounds();
         if (PtInRect(&box, point))
             child->lVal = pictureId();
         return result;
@@ -285,7 +285,7 @@ private:
         clearChildren();
     }
 
-    bool hasPicture() const { return m_spec.picture && m_spec.pictureBounds; }
+    bool hasPicture() const { return m_naming.picture && m_naming.pictureBounds; }
     // After the standard object's children, as a tool that counts them
     // expects.
     LONG pictureId() const
@@ -327,7 +327,7 @@ private:
     }
 
     HWND m_window;
-    const AccessibleSpec &m_spec;
+    const AccessibleNaming &m_naming;
     ComPtr<IAccessible> m_standard;
     std::vector<VARIANT> m_children;
     std::size_t m_position = 0;
@@ -339,7 +339,7 @@ LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         ComPtr<IAccessible> standard;
         if (SUCCEEDED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), standard.putVoid()))) {
             AccessibleObject *object =
-                new (std::nothrow) AccessibleObject(window, *reinterpret_cast<const AccessibleSpec *>(data), standard);
+                new (std::nothrow) AccessibleObject(window, *reinterpret_cast<const AccessibleNaming *>(data), standard);
             if (object) {
                 const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible *>(object));
                 object->Release();
@@ -354,9 +354,9 @@ LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 } // namespace
 
-void AccessibleControl::attach(HWND window, const AccessibleSpec *spec)
+void AccessibleControl::attach(HWND window, const AccessibleNaming *naming)
 {
-    SetWindowSubclass(window, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(spec));
+    SetWindowSubclass(window, subclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(naming));
 }
 
 void AccessibleControl::namesChanged(HWND window)

@@ -9,7 +9,7 @@
 // interface language, asked anew at each question so that they follow CN and
 // EN, a role where the window's class says nothing, and a picture the window
 // paints itself, as a child of its own.
-struct AccessibleSpec
+struct AccessibleNaming
 {
     const char *control = nullptr; // the table's row for the window
     LONG role = 0;                 // 0: the standard object's
@@ -21,8 +21,8 @@ class AccessibleControl
 {
 public:
     // Answers the window's WM_GETOBJECT for its client area from now on with
-    // an object around the standard one; `spec` outlives the window.
-    static void attach(HWND window, const AccessibleSpec *spec);
+    // an object around the standard one; `naming` outlives the window.
+    static void attach(HWND window, const AccessibleNaming *naming);
     // Tells listening tools that the window's names changed.
     static void namesChanged(HWND window);
 };

@@ -188,21 +188,21 @@ void TKorinplot::nameControls()
         const int i = row(text.control);
         if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window)
             continue;
-        AccessibleSpec &spec = m_accessible.emplace_back();
-        spec.control = text.control;
+        AccessibleNaming &naming = m_accessible.emplace_back();
+        naming.control = text.control;
         const ControlKind kind = m_layout[i].kind;
         if (kind == ControlKind::Panel || kind == ControlKind::WebBrowser)
-            spec.role = ROLE_SYSTEM_GROUPING;
+            naming.role = ROLE_SYSTEM_GROUPING;
         else if (kind == ControlKind::Button)
-            spec.role = ROLE_SYSTEM_PUSHBUTTON; // Wine's standard object says only "client"
+            naming.role = ROLE_SYSTEM_PUSHBUTTON; // Wine's standard object says only "client"
         for (int j = 0; j < static_cast<int>(m_layout.size()); ++j) {
             const ControlSpec &design = m_layout[j];
             if (design.kind == ControlKind::Image && design.parent && std::string_view(design.parent) == text.control) {
-                spec.picture = design.name;
-                spec.pictureBounds = [this, j] { return toRect(m_placed[j]); };
+                naming.picture = design.name;
+                naming.pictureBounds = [this, j] { return toRect(m_placed[j]); };
             }
         }
-        AccessibleControl::attach(m_controls[i].window, &spec);
+        AccessibleControl::attach(m_controls[i].window, &naming);
     }
 }
 
@@ -516,8 +516,8 @@ void TKorinplot::interfaceLanguageChanged(bool chinese)
     // The interface language goes with the captions: it stays as it was when
     // the readme cannot be read.
     Application->setInterfaceChinese(chinese);
-    for (const AccessibleSpec &spec : m_accessible)
-        AccessibleControl::namesChanged(m_controls[row(spec.control)].window);
+    for (const AccessibleNaming &naming : m_accessible)
+        AccessibleControl::namesChanged(m_controls[row(naming.control)].window);
     for (Control &control : m_controls) {
         if (control.recovery)
             control.recovery->languageChanged();

@@ -82,7 +82,7 @@ private:
     std::vector<ControlSpec> m_layout;
     std::vector<Control> m_controls; // row i of the layout; node i + 1 of m_dock
     std::vector<DockRect> m_placed;
-    std::deque<AccessibleSpec> m_accessible; // referred to by the windows they name
+    std::deque<AccessibleNaming> m_accessible; // referred to by the windows they name
     DockTree m_dock;
     HWND m_window = nullptr;
     HFONT m_font = nullptr;
