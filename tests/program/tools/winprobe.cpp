@@ -192,15 +192,29 @@ void listChildren(HWND top, HWND parent, int depth)
 
 // The first child, depth first, whose text is exactly the one given;
 // visible children before hidden ones.
+struct TextSearch
+{
+    const std::wstring *text;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK matchText(HWND child, LPARAM parameter)
+{
+    auto &search = *reinterpret_cast<TextSearch *>(parameter);
+    if ((search.visibleOnly && !IsWindowVisible(child)) || windowText(child) != *search.text)
+        return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+// EnumChildWindows takes the list of descendants at once; a walk with
+// GetWindow stops short where a window it stands on goes away meanwhile.
 HWND childByText(HWND top, const std::wstring &text, bool visibleOnly)
 {
-    for (HWND child = GetWindow(top, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((!visibleOnly || IsWindowVisible(child)) && windowText(child) == text)
-            return child;
-        if (HWND found = childByText(child, text, visibleOnly))
-            return found;
-    }
-    return nullptr;
+    TextSearch search{&text, visibleOnly, nullptr};
+    EnumChildWindows(top, matchText, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 int click(int argc, wchar_t **argv)
