@@ -460,7 +460,12 @@ start_wine_launcher() {
 # winprobe ARGUMENT...: runs the probe in the prefix (windows, tree
 # [HWND], click 0xHWND|TEXT [HWND], close [HWND], boxes) and prints its lines.
 winprobe() {
-    LC_ALL=C.UTF-8 timeout 60 "$WINE" "$WINPROBE" "$@" 2>>"$SCRATCH/wine.log"
+    local status=0
+    LC_ALL=C.UTF-8 timeout 60 "$WINE" "$WINPROBE" "$@" 2>>"$SCRATCH/wine.log" || status=$?
+    # Said where the test's output shows it: a probe that fails by surprise
+    # ends the script under set -e with nothing else to tell why.
+    ((status == 0)) || echo "winprobe $* ended with status $status; Wine said: $(tail -n 5 "$SCRATCH/wine.log")" >&2
+    return "$status"
 }
 
 # wine_windows: the visible top-level windows captioned "Korinview".
