@@ -133,8 +133,9 @@ HWND parseWindow(const wchar_t *text)
 {
     wchar_t *end = nullptr;
     const unsigned long long value = std::wcstoull(text, &end, 16);
-    if (std::wcsncmp(text, L"0x", 2) != 0 || !end || *end ||
-        !IsWindow(reinterpret_cast<HWND>(static_cast<UINT_PTR>(value))))
+    // No IsWindow here: under the 64-bit Wine a fresh process's IsWindow now
+    // and then refuses a live window of another; a gone one fails later.
+    if (std::wcsncmp(text, L"0x", 2) != 0 || !end || *end)
         return nullptr;
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(value));
 }
