@@ -12,6 +12,7 @@ constexpr std::uint16_t kEnglishUS = 0x0409;
 // language.
 constexpr AccessibleText kAccessibleTexts[] = {
     {"Panel1", "工具栏", "Toolbar", nullptr, nullptr},
+    {"Panel2", "主页面与语言", "Main view and language", nullptr, nullptr},
     {"Button1", "后退", "Back", "主页面回到上一页", "Go back one page in the main view"},
     {"Button2", "刷新", "Reload", "重新载入主页面", "Reload the main view"},
     {"Button18", "中文", "中文", "切换到中文界面", "Switch the interface to Chinese"},
@@ -124,4 +125,15 @@ std::u16string readmeName(bool chinese)
 std::span<const AccessibleText> accessibleTexts()
 {
     return kAccessibleTexts;
+}
+
+const char *noticeText(Notice which, bool chinese)
+{
+    switch (which) {
+    case Notice::LanguageSwitched:
+        return chinese ? "界面已切换为中文" : "The interface is now in English";
+    case Notice::PageShown:
+        return chinese ? "主页面已显示网页" : "The page is shown in the main view";
+    }
+    return "";
 }

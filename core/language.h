@@ -59,3 +59,8 @@ struct AccessibleText
     const char *englishDescription;
 };
 std::span<const AccessibleText> accessibleTexts();
+
+// What a screen reader is told when something changes away from the focus:
+// the interface language switched, a page shown in the main view.
+enum class Notice { LanguageSwitched, PageShown };
+const char *noticeText(Notice which, bool chinese);

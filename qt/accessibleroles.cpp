@@ -16,6 +16,8 @@ QAccessibleInterface *accessibleControl(const QString &className, QObject *objec
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (className == QLatin1String("TImage"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("SpokenNotice"))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 

@@ -13,6 +13,7 @@
 #include "qt/icoimage.h"
 #include "qt/processlocale.h"
 #include "qt/shellopen.h"
+#include "qt/spokennotice.h"
 #include "qt/textfile.h"
 #include "qt/twebbrowser.h"
 #include "qt/utf16.h"
@@ -92,6 +93,7 @@ TKorinplot::TKorinplot(const KorinviewConfig &config) : KorinplotForm(config), m
     m_dock.add(-1, TAlign::alNone, {0, 0, scaleLength(kDesignClientWidth, m_textHeight),
                                     scaleLength(kDesignClientHeight, m_textHeight)});
     createControls(m_layout);
+    m_notice = new SpokenNotice(this);
     resize(m_dock.node(0).bounds.width, m_dock.node(0).bounds.height);
     m_dock.enableDocking();
     applyDocking();
@@ -135,6 +137,10 @@ QWidget *TKorinplot::createControl(const ControlSpec &row, QWidget *parent)
         connect(panel, &TPanel::bevelsChanged, this, [this, panel] {
             m_dock.setInset(controlIndex(panel) + 1, panel->dockInset());
             applyDocking();
+        });
+    } else if (auto *browser = qobject_cast<TWebBrowser *>(control)) {
+        connect(browser, &TWebBrowser::pageShown, this, [this] {
+            m_notice->tell(QString::fromUtf8(noticeText(Notice::PageShown, m_chinese.value_or(false))));
         });
     } else if (auto *button = qobject_cast<TButton *>(control)) {
         button->setText(qs(row.caption));
@@ -318,4 +324,8 @@ void TKorinplot::interfaceLanguageChanged(bool chinese)
         const char *description = chinese ? text.chineseDescription : text.englishDescription;
         named->setAccessibleDescription(description ? QString::fromUtf8(description) : QString());
     }
+    // The first language is the one the window opens in: nothing changed.
+    if (m_chinese.has_value() && *m_chinese != chinese)
+        m_notice->tell(QString::fromUtf8(noticeText(Notice::LanguageSwitched, chinese)));
+    m_chinese = chinese;
 }

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class TPanel;
@@ -14,6 +15,7 @@ class TButton;
 class TMemo;
 class TImage;
 class TWebBrowser;
+class SpokenNotice;
 
 // The launcher's one window: toolbar, install panel, side pictures and the
 // main web view, built from the layout table; its handlers are the shared
@@ -106,6 +108,8 @@ private:
     DockTree m_dock;
     std::vector<QWidget *> m_controls; // node i + 1 of m_dock, in layout order
     std::vector<int> m_tabOrders;
+    SpokenNotice *m_notice = nullptr;
+    std::optional<bool> m_chinese; // the interface language once set
 };
 
 // The main window, set before its constructor runs.

@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     TApplication::prepareWebEngine();
+    TApplication::prepareAccessibility();
     TApplication application(argc, argv);
     try {
         Application->Initialize();

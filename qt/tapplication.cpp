@@ -65,6 +65,12 @@ void TApplication::prepareWebEngine()
         qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
 }
 
+void TApplication::prepareAccessibility()
+{
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+}
+
 void TApplication::setInterfaceLanguage(const QLocale &language)
 {
     if (language == m_interfaceLanguage)

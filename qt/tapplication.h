@@ -29,6 +29,11 @@ public:
     // opened to assistive technology; the engine reads this once, at its
     // start, and does the work only while such a tool listens.
     static void prepareWebEngine();
+    // The toolkit asks the desktop once, at start, whether assistive
+    // technology runs, and never offers the window to one turned on later:
+    // it is told to offer it whenever the desktop has an accessibility bus.
+    // Called before the application exists.
+    static void prepareAccessibility();
 
     // The language of everything the user reads besides the launcher's own
     // captions: the toolkit's texts (the error box's OK button among them),

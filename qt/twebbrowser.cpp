@@ -121,6 +121,10 @@ void TWebBrowser::startEngine()
 void TWebBrowser::attach(WebEngine &engine)
 {
     m_view = engine.createView(this);
+    m_view->whenLoaded([this] {
+        if (std::exchange(m_pageAwaited, false))
+            emit pageShown();
+    });
     QWidget *view = m_view->widget();
     view->setGeometry(rect());
     view->show();
@@ -179,6 +183,7 @@ void TWebBrowser::Navigate(const QString &url)
 {
     const QUrl address(url, QUrl::StrictMode);
     if (!showsPictures()) {
+        m_pageAwaited = true;
         whenUp([address](WebView &view) { view.navigate(address); });
         return;
     }

@@ -40,6 +40,10 @@ public:
     // The engine's view filling this one, or null while this view has none.
     QWidget *view() const;
 
+signals:
+    // The browser pane's page asked for by Navigate has loaded, once per call.
+    void pageShown();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -65,6 +69,7 @@ private:
     LoadNotice *m_notice = nullptr;
     bool m_onEngine = false; // the last answer was a page, shown by the engine
     QUrl m_dueAddress;       // asked for once the view is painted
+    bool m_pageAwaited = false;
 };
 
 inline constexpr std::int32_t E_FAIL = static_cast<std::int32_t>(0x80004005u);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QString;
 class QUrl;
 class QWidget;
@@ -21,4 +23,6 @@ public:
     virtual void stop() = 0;
     virtual QUrl currentUrl() const = 0;
     virtual QString currentTitle() const = 0;
+    // Called each time a page has loaded in full.
+    virtual void whenLoaded(std::function<void()> loaded) = 0;
 };

@@ -4,9 +4,36 @@
 #include "qt/webengine/fullscreenview.h"
 #include "qt/webengine/viewrecovery.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineHistory>
+
+namespace {
+
+// As the focus enters a view, and as a page's frame gains it, the engine
+// tells assistive technology which element of the page has the focus, and
+// then the toolkit and the engine tell it that the page as a whole has it: a
+// screen reader would say the document, never the element. Told of the
+// element instead, it says what a browser makes it say. Every other event
+// takes the toolkit's own way on.
+void focusOnElement(QAccessibleEvent *event)
+{
+    QAccessibleInterface *target = event->accessibleInterface();
+    QAccessibleInterface *element = nullptr;
+    if (event->type() == QAccessible::Focus && target && target->role() == QAccessible::WebDocument)
+        element = target->focusChild();
+    QAccessible::installUpdateHandler(nullptr);
+    if (element && element != target) {
+        QAccessibleEvent focus(element, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    } else {
+        QAccessible::updateAccessibility(event);
+    }
+    QAccessible::installUpdateHandler(focusOnElement);
+}
+
+} // namespace
 
 EngineView::EngineView(OpenExternally openExternally, QWidget *parent)
     : QWebEngineView(parent), m_page(new EnginePage(openExternally, this))
@@ -17,11 +44,21 @@ EngineView::EngineView(OpenExternally openExternally, QWidget *parent)
     const QWidget *container = parent ? parent->parentWidget() : nullptr;
     m_recovery = new ViewRecovery(m_page, this, !container || container->isWindow());
     connect(m_page, &QWebEnginePage::fullScreenRequested, this, &EngineView::toggleFullScreen);
+    static const QAccessible::UpdateHandler installed = QAccessible::installUpdateHandler(focusOnElement);
+    (void)installed;
 }
 
 EngineView::~EngineView()
 {
     delete m_fullScreen;
+}
+
+void EngineView::whenLoaded(std::function<void()> loaded)
+{
+    connect(m_page, &QWebEnginePage::loadFinished, this, [loaded = std::move(loaded)](bool ok) {
+        if (ok)
+            loaded();
+    });
 }
 
 void EngineView::toggleFullScreen(QWebEngineFullScreenRequest request)

@@ -31,6 +31,7 @@ public:
     void stop() override;
     QUrl currentUrl() const override;
     QString currentTitle() const override;
+    void whenLoaded(std::function<void()> loaded) override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -322,9 +322,10 @@ close_and_wait() {
     wait_exit "$2"
 }
 
-# start_accessibility_bus: a private session bus with the accessibility bus
-# behind it, marked as a screen reader would mark it; exports
-# DBUS_SESSION_BUS_ADDRESS, which a launcher started after it must be given
+# start_accessibility_bus [off]: a private session bus with the accessibility
+# bus behind it, marked as a screen reader would mark it ("off": as a desktop
+# marks it before any screen reader runs); exports DBUS_SESSION_BUS_ADDRESS,
+# which a launcher started after it must be given
 # (start_launcher VAR DIR DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS").
 # Any call to org.a11y.Bus before our bus launcher owns that name would make
 # the session bus start a second one of its own (its service file, with
@@ -332,12 +333,13 @@ close_and_wait() {
 # the bus itself who owns the name, which starts nothing, and the status the
 # toolkit will read is checked before any launcher starts.
 start_accessibility_bus() {
-    local reply launcher owner status
+    local reply launcher owner status on=1 expected=true
+    [[ ${1:-} == off ]] && on=0 expected=false
     reply=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no session bus"
     DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$reply")
     PIDS+=("$(sed -n 2p <<<"$reply")")
     export DBUS_SESSION_BUS_ADDRESS
-    GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 --screen-reader=1 \
+    GSETTINGS_BACKEND=memory /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=$on --screen-reader=$on \
         >>"$SCRATCH/atspi.log" 2>&1 &
     launcher=$!
     PIDS+=("$launcher")
@@ -355,7 +357,7 @@ start_accessibility_bus() {
             org.freedesktop.DBus.Properties.Get string:org.a11y.Status "string:$status" 2>&1) ||
             fail "no accessibility status $status: $reply"
         reply=$(awk '{ print $NF }' <<<"$reply")
-        [[ $reply == true ]] || fail "the accessibility bus reads $status $reply, not true"
+        [[ $reply == "$expected" ]] || fail "the accessibility bus reads $status $reply, not $expected"
     done
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
         fail "the accessibility bus gives no address: $(cat "$SCRATCH/atspi.log")"
