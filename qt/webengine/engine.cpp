@@ -36,6 +36,7 @@ public:
         // pop-ups of its own are blocked.
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+        settings->setAttribute(QWebEngineSettings::SpatialNavigationEnabled, true);
         connect(profile, &QWebEngineProfile::downloadRequested, this, &Engine::handOver);
         setLanguage(QLocale());
     }
