@@ -36,6 +36,10 @@ public:
         // pop-ups of its own are blocked.
         settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
         settings->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+        // The arrow keys go from control to control in a page as they do in
+        // the launcher's own window; a screen reader, which has no reading
+        // mode of its own for a page shown by this toolkit, then speaks the
+        // page line by line.
         settings->setAttribute(QWebEngineSettings::SpatialNavigationEnabled, true);
         connect(profile, &QWebEngineProfile::downloadRequested, this, &Engine::handOver);
         setLanguage(QLocale());
