@@ -7,6 +7,7 @@
 #include "core/scaling.h"
 #include "core/title.h"
 #include "windows/panerecovery.h"
+#include "windows/ownedwindow.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 #include "windows/textfile.h"
@@ -375,20 +376,7 @@ bool TKorinplot::PreTranslate(MSG &msg)
 
 LRESULT CALLBACK TKorinplot::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto *create = reinterpret_cast<const CREATESTRUCTW *>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<TKorinplot *>(create->lpCreateParams)->m_window = window;
-    }
-    auto *form = reinterpret_cast<TKorinplot *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!form)
-        return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return form->handleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application->HandleException();
-        return 0;
-    }
+    return ownedWindowProc<TKorinplot, &TKorinplot::m_window, &TKorinplot::handleMessage>(window, message, wParam, lParam);
 }
 
 LRESULT TKorinplot::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

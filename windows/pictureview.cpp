@@ -4,6 +4,7 @@
 #include "windows/loadnotice.h"
 #include "windows/picturedecoder.h"
 #include "windows/pictureloader.h"
+#include "windows/ownedwindow.h"
 #include "windows/systemmessage.h"
 #include "windows/tapplication.h"
 
@@ -402,18 +403,5 @@ LRESULT PictureView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK PictureView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto *create = reinterpret_cast<const CREATESTRUCTW *>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        static_cast<PictureView *>(create->lpCreateParams)->m_window = window;
-    }
-    auto *view = reinterpret_cast<PictureView *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!view)
-        return DefWindowProcW(window, message, wParam, lParam);
-    try {
-        return view->handleMessage(message, wParam, lParam);
-    } catch (...) {
-        Application->HandleException();
-        return 0;
-    }
+    return ownedWindowProc<PictureView, &PictureView::m_window, &PictureView::handleMessage>(window, message, wParam, lParam);
 }
