@@ -120,10 +120,10 @@ expect_notice() {
 # program's file name, set anew when it differs, and no other touched.
 feature='HKCU\Software\Microsoft\Internet Explorer\Main\FeatureControl\FEATURE_BROWSER_EMULATION'
 emulation() { # VALUE-NAME: its data as reg prints it
-    wine reg query "$feature" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $2, $3 }'
+    "$WINE" reg query "$feature" /v "$1" 2>/dev/null | tr -d '\r' | awk -v name="$1" '$1 == name { print $2, $3 }'
 }
 for name in "$(basename "$KORINVIEW")" other.exe; do
-    wine reg add "$feature" /v "$name" /t REG_DWORD /d 7000 /f >>"$SCRATCH/wine.log" 2>&1
+    "$WINE" reg add "$feature" /v "$name" /t REG_DWORD /d 7000 /f >>"$SCRATCH/wine.log" 2>&1
 done
 
 # side_views WINDOW: a line for each side view, the upper first: its text
