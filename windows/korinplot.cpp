@@ -187,7 +187,7 @@ void TKorinplot::nameControls()
 {
     for (const AccessibleText &text : accessibleTexts()) {
         const int i = row(text.control);
-        if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window)
+        if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window || isNamed(text.control))
             continue;
         AccessibleNaming &naming = m_accessible.emplace_back();
         naming.control = text.control;
@@ -205,6 +205,12 @@ void TKorinplot::nameControls()
         }
         AccessibleControl::attach(m_controls[i].window, &naming);
     }
+}
+
+bool TKorinplot::isNamed(const char *control) const
+{
+    return std::any_of(m_accessible.begin(), m_accessible.end(),
+                       [control](const AccessibleNaming &naming) { return std::string_view(naming.control) == control; });
 }
 
 void TKorinplot::createControl(int i)
@@ -306,7 +312,48 @@ void TKorinplot::ShowFirst(int showCommand)
                         : showCommand == SW_SHOWMINNOACTIVE ? SW_SHOWMINNOACTIVE
                                                             : SW_SHOWNORMAL;
     ShowWindow(m_window, command);
-    UpdateWindow(m_window);
+    RedrawWindow(m_window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    createBrowserControls();
+}
+
+// The system's browser control costs a start as much as the rest of the
+// window, and at start nothing is shown in it: the side views draw their
+// pictures themselves and the main view lies behind the install panel. So
+// the controls are made once the window is drawn, before any input is read.
+void TKorinplot::createBrowserControls()
+{
+    for (int i = 0; i < static_cast<int>(m_controls.size()); ++i) {
+        Control &control = m_controls[i];
+        if (!control.browser)
+            continue;
+        control.browser->CreateControl();
+        // A side view's window was there from the start.
+        if (control.window)
+            continue;
+        control.window = control.browser->Handle();
+        stackAsDeclared(i);
+    }
+    nameControls();
+    applyDocking();
+    // The activation's focus went past the view that was not there yet.
+    if (GetActiveWindow() == m_window) {
+        if (const int first = tabTarget(-1, true); first >= 0)
+            focusRow(first, false);
+    }
+}
+
+// Below the next sibling of the table that has its window, as if made in
+// the table's order with the rest.
+void TKorinplot::stackAsDeclared(int i)
+{
+    HWND above = HWND_TOP;
+    for (int j = i + 1; j < static_cast<int>(m_layout.size()); ++j) {
+        if (m_controls[j].window && GetParent(m_controls[j].window) == GetParent(m_controls[i].window)) {
+            above = m_controls[j].window;
+            break;
+        }
+    }
+    SetWindowPos(m_controls[i].window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 
@@ -323,7 +370,7 @@ int TKorinplot::tabTarget(int from, bool forward) const
         m_layout, from, forward, [this](int i) { return m_dock.node(i + 1).visible; },
         [this](int i) {
             const Control &control = m_controls[i];
-            return control.browser ? control.browser->TabStop() : control.window != nullptr;
+            return control.window && (!control.browser || control.browser->TabStop());
         });
 }
 

@@ -28,8 +28,8 @@ public:
     ~TKorinplot() override;
 
     HWND Handle() const { return m_window; }
-    // Centres the window's outer rectangle on the desktop and shows it with
-    // the start-up show command.
+    // Centres the window's outer rectangle on the desktop, shows it with the
+    // start-up show command and, once drawn, makes its browser controls.
     void ShowFirst(int showCommand);
     // The keyboard's walk among the controls, and keys for the web views;
     // true when the message was handled and must not be dispatched.
@@ -69,6 +69,9 @@ private:
     void release();
     void createControl(int row);
     void nameControls();
+    bool isNamed(const char *control) const;
+    void createBrowserControls();
+    void stackAsDeclared(int row);
     void applyDocking();
     int row(const char *name) const;
     int rowOf(HWND window) const;

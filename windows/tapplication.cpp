@@ -146,8 +146,18 @@ void TApplication::setMainForm(TKorinplot *form)
 
 int TApplication::Run()
 {
-    if (m_mainForm)
-        m_mainForm->ShowFirst(m_showCommand);
+    if (m_mainForm) {
+        try {
+            m_mainForm->ShowFirst(m_showCommand);
+        } catch (...) {
+            // The window was drawn before its browser controls were made:
+            // a start that fails there leaves no window behind its report.
+            delete m_mainForm;
+            m_mainForm = nullptr;
+            Korinplot = nullptr;
+            throw;
+        }
+    }
     MSG msg;
     while (!m_terminated) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);

@@ -356,6 +356,19 @@ private:
 TWebBrowser::TWebBrowser(int designWidth, int designHeight)
     : m_site(new Site), m_events(new EventSink(*this)), m_controlData(browserControlData(designWidth, designHeight))
 {
+}
+
+void TWebBrowser::CreateControl()
+{
+    createObject();
+    if (!m_picture && !m_window)
+        placeControl(m_parent);
+}
+
+void TWebBrowser::createObject()
+{
+    if (m_object)
+        return;
     chooseBrowserEmulation();
     const HRESULT result = CoCreateInstance(kBrowserClass, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                             __uuidof(IOleObject), m_object.putVoid());
@@ -368,6 +381,8 @@ TWebBrowser::TWebBrowser(int designWidth, int designHeight)
 
 TWebBrowser::~TWebBrowser()
 {
+    if (!m_object)
+        return;
     m_object->Close(OLECLOSE_NOSAVE);
     disconnect(m_eventSink);
     disconnect(m_propertySink);
@@ -448,12 +463,13 @@ void TWebBrowser::CreateWnd(HWND parent, const RECT &givenBounds)
         m_controlBounds = {0, 0, givenBounds.right - givenBounds.left, givenBounds.bottom - givenBounds.top};
         return;
     }
+    m_parent = parent;
     m_controlBounds = givenBounds;
-    placeControl(parent);
 }
 
 void TWebBrowser::placeControl(HWND parent)
 {
+    createObject();
     activate();
     m_site->place(parent, m_controlBounds);
     RECT position = m_controlBounds;
@@ -519,8 +535,8 @@ bool TWebBrowser::TranslateAccelerator(MSG &msg)
 
 IWebBrowser2 &TWebBrowser::browser()
 {
-    if (!m_window && m_picture)
-        placeControl(m_picture->Handle());
+    if (!m_window)
+        placeControl(m_picture ? m_picture->Handle() : m_parent);
     activate();
     if (!m_browser) {
         if (const ComPtr<IDispatch> dispatch = m_object.as<IDispatch>())

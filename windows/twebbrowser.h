@@ -15,11 +15,13 @@
 class PictureView;
 
 // One instance of the system's web-browser control, hosted in a container of
-// our own and shown as a child window. The control is created at once, so a
-// system without it fails at start; the browser pane puts it in place at
-// window creation, a side view only once an answer needs it (a page). A
-// refused operation raises EOleException; a failed creation or activation
-// step raises EOleSysError. As a browser pane it hands new
+// our own and shown as a child window. The control is made by CreateControl,
+// which the window calls once it is first drawn, so a system without it
+// fails at start without the window's first appearance waiting on it; the
+// browser pane is put in place then, a side view only once an answer needs
+// it (a page). A use before that makes the control at once. A refused
+// operation raises EOleException; a failed creation or activation step
+// raises EOleSysError. As a browser pane it hands new
 // windows and downloads of web addresses to the desktop's browser, shows no
 // script-error dialog, and draws pages in the newest mode it has.
 //
@@ -53,8 +55,11 @@ public:
     TWebBrowser &operator=(const TWebBrowser &) = delete;
 
     // Makes the view in `parent` over `bounds` (parent client coordinates);
-    // its window becomes Handle(). Called once.
+    // its window becomes Handle(): a side view's at once, the browser pane's
+    // with its control. Called once.
     void CreateWnd(HWND parent, const RECT &bounds);
+    // Makes the system's control, and puts the browser pane's in place.
+    void CreateControl();
     HWND Handle() const;
 
     // Offers the new size to the control; false, and the view keeps its old
@@ -84,6 +89,7 @@ private:
         DWORD cookie = 0;
     };
 
+    void createObject();
     void activate();
     // In-place activation in `parent` over m_controlBounds: the control's
     // window becomes m_window.
@@ -109,6 +115,7 @@ private:
     Connection m_eventSink;
     std::vector<std::uint8_t> m_controlData;
     HWND m_window = nullptr;
+    HWND m_parent = nullptr; // the browser pane's
     RECT m_controlBounds{}; // in the control's parent window
     Listener *m_listener = nullptr;
     std::u16string m_lastAddress; // of the last navigation of any frame: what a download fetches

@@ -462,6 +462,7 @@ until box=$(winprobe boxes | awk '$1 == "box" && $8 == "Application" { print $2;
 done
 [[ $(winprobe boxes | awk -v box="$box" '$2 == box && $1 == "box"') == *"caption Application Error" ]] ||
     wine_fail "the fatal report's caption is not \"Application Error\""
+[[ $(wine_windows) == "$zh" ]] || wine_fail "a launcher window stays behind the fatal report: $(wine_windows)"
 [[ $(winprobe boxes | awk -v box="$box" '$2 == box && $4 == "Static"') == *"text Exception EOleSysError in module korinview.exe at "* ]] ||
     wine_fail "fatal report: $(winprobe boxes | awk -v box="$box" '$2 == box')"
 winprobe click OK "$box" >/dev/null
