@@ -316,10 +316,11 @@ void TKorinplot::ShowFirst(int showCommand)
     createBrowserControls();
 }
 
-// The system's browser control costs a start as much as the rest of the
-// window, and at start nothing is shown in it: the side views draw their
-// pictures themselves and the main view lies behind the install panel. So
-// the controls are made once the window is drawn, before any input is read.
+// The system's browser control, with the libraries it loads, is the dearest
+// part of a start, and at start nothing is shown in it: the side views draw
+// their pictures themselves and the main view lies behind the install panel.
+// So the controls are made once the window is drawn, before any input is
+// read.
 void TKorinplot::createBrowserControls()
 {
     for (int i = 0; i < static_cast<int>(m_controls.size()); ++i) {
