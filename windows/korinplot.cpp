@@ -178,7 +178,6 @@ void TKorinplot::createControls()
         if (control.window)
             SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    nameControls();
 }
 
 // The system's objects name a button by its caption and a panel not at all:
@@ -187,7 +186,7 @@ void TKorinplot::nameControls()
 {
     for (const AccessibleText &text : accessibleTexts()) {
         const int i = row(text.control);
-        if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window || isNamed(text.control))
+        if (m_layout[i].kind == ControlKind::Image || !m_controls[i].window)
             continue;
         AccessibleNaming &naming = m_accessible.emplace_back();
         naming.control = text.control;
@@ -205,12 +204,6 @@ void TKorinplot::nameControls()
         }
         AccessibleControl::attach(m_controls[i].window, &naming);
     }
-}
-
-bool TKorinplot::isNamed(const char *control) const
-{
-    return std::any_of(m_accessible.begin(), m_accessible.end(),
-                       [control](const AccessibleNaming &naming) { return std::string_view(naming.control) == control; });
 }
 
 void TKorinplot::createControl(int i)
@@ -334,13 +327,12 @@ void TKorinplot::createBrowserControls()
         control.window = control.browser->Handle();
         stackAsDeclared(i);
     }
+    // Named once every window is there, the main view's too.
     nameControls();
     applyDocking();
     // The activation's focus went past the view that was not there yet.
-    if (GetActiveWindow() == m_window) {
-        if (const int first = tabTarget(-1, true); first >= 0)
-            focusRow(first, false);
-    }
+    if (GetActiveWindow() == m_window)
+        focusFirst();
 }
 
 // Below the next sibling of the table that has its window, as if made in
@@ -373,6 +365,12 @@ int TKorinplot::tabTarget(int from, bool forward) const
             const Control &control = m_controls[i];
             return control.window && (!control.browser || control.browser->TabStop());
         });
+}
+
+void TKorinplot::focusFirst()
+{
+    if (const int first = tabTarget(-1, true); first >= 0)
+        focusRow(first, false);
 }
 
 void TKorinplot::moveFocus(bool forward)
@@ -449,8 +447,8 @@ LRESULT TKorinplot::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             m_savedFocus = GetFocus();
         } else if (m_savedFocus && IsChild(m_window, m_savedFocus)) {
             SetFocus(m_savedFocus);
-        } else if (const int first = tabTarget(-1, true); first >= 0) {
-            focusRow(first, false);
+        } else {
+            focusFirst();
         }
         return 0;
     case WM_CLOSE:

@@ -69,7 +69,6 @@ private:
     void release();
     void createControl(int row);
     void nameControls();
-    bool isNamed(const char *control) const;
     void createBrowserControls();
     void stackAsDeclared(int row);
     void applyDocking();
@@ -79,6 +78,8 @@ private:
     // Where Tab moves the focus from a row (-1: from nowhere); -1 for none.
     int tabTarget(int from, bool forward) const;
     void focusRow(int row, bool byKey);
+    // Where an activation with no focus to give back puts it.
+    void focusFirst();
     void moveFocus(bool forward);
     void click(int row);
 

@@ -152,9 +152,7 @@ int TApplication::Run()
         } catch (...) {
             // The window was drawn before its browser controls were made:
             // a start that fails there leaves no window behind its report.
-            delete m_mainForm;
-            m_mainForm = nullptr;
-            Korinplot = nullptr;
+            closeMainForm();
             throw;
         }
     }
@@ -172,11 +170,16 @@ int TApplication::Run()
             HandleException();
         }
     }
-    // The exit step: the window goes with its controls and web views.
+    closeMainForm();
+    return 0;
+}
+
+// The exit step: the window goes with its controls and web views.
+void TApplication::closeMainForm()
+{
     delete m_mainForm;
     m_mainForm = nullptr;
     Korinplot = nullptr;
-    return 0;
 }
 
 void TApplication::Terminate()

@@ -52,6 +52,7 @@ public:
 
 private:
     void setMainForm(TKorinplot *form);
+    void closeMainForm();
 
     HINSTANCE m_instance;
     bool m_oleInitialized = false;

@@ -362,7 +362,7 @@ void TWebBrowser::CreateControl()
 {
     createObject();
     if (!m_picture && !m_window)
-        placeControl(m_parent);
+        placeControl();
 }
 
 void TWebBrowser::createObject()
@@ -460,6 +460,7 @@ void TWebBrowser::CreateWnd(HWND parent, const RECT &givenBounds)
     if (GetAncestor(parent, GA_ROOT) != parent) {
         m_picture = std::make_unique<PictureView>(parent, givenBounds,
                                                   [this](const std::u16string &url) { navigateControl(url); });
+        m_parent = m_picture->Handle();
         m_controlBounds = {0, 0, givenBounds.right - givenBounds.left, givenBounds.bottom - givenBounds.top};
         return;
     }
@@ -467,14 +468,14 @@ void TWebBrowser::CreateWnd(HWND parent, const RECT &givenBounds)
     m_controlBounds = givenBounds;
 }
 
-void TWebBrowser::placeControl(HWND parent)
+void TWebBrowser::placeControl()
 {
     createObject();
     activate();
-    m_site->place(parent, m_controlBounds);
+    m_site->place(m_parent, m_controlBounds);
     RECT position = m_controlBounds;
     const HRESULT result = m_object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                                            static_cast<IOleClientSite *>(m_site.get()), 0, parent, &position);
+                                            static_cast<IOleClientSite *>(m_site.get()), 0, m_parent, &position);
     if (FAILED(result))
         throw EOleSysError(kControlActivationText, result);
     m_inPlace = m_object.as<IOleInPlaceObject>();
@@ -536,7 +537,7 @@ bool TWebBrowser::TranslateAccelerator(MSG &msg)
 IWebBrowser2 &TWebBrowser::browser()
 {
     if (!m_window)
-        placeControl(m_picture ? m_picture->Handle() : m_parent);
+        placeControl();
     activate();
     if (!m_browser) {
         if (const ComPtr<IDispatch> dispatch = m_object.as<IDispatch>())

@@ -91,9 +91,9 @@ private:
 
     void createObject();
     void activate();
-    // In-place activation in `parent` over m_controlBounds: the control's
+    // In-place activation in m_parent over m_controlBounds: the control's
     // window becomes m_window.
-    void placeControl(HWND parent);
+    void placeControl();
     void loadState();
     void connect(Connection &connection, REFIID iid, IUnknown *sink);
     static void disconnect(Connection &connection);
@@ -115,7 +115,7 @@ private:
     Connection m_eventSink;
     std::vector<std::uint8_t> m_controlData;
     HWND m_window = nullptr;
-    HWND m_parent = nullptr; // the browser pane's
+    HWND m_parent = nullptr; // the control's: the view's picture window, or the browser pane's parent
     RECT m_controlBounds{}; // in the control's parent window
     Listener *m_listener = nullptr;
     std::u16string m_lastAddress; // of the last navigation of any frame: what a download fetches
