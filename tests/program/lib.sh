@@ -462,11 +462,14 @@ start_wine_launcher() {
 # winprobe ARGUMENT...: runs the probe in the prefix (windows, tree
 # [HWND], click 0xHWND|TEXT [HWND], close [HWND], boxes) and prints its lines.
 winprobe() {
-    local status=0
-    LC_ALL=C.UTF-8 timeout 60 "$WINE" "$WINPROBE" "$@" 2>>"$SCRATCH/wine.log" || status=$?
+    local status=0 said=$SCRATCH/winprobe.said
+    # Wine's errors too, for the probe alone: a status with nothing said
+    # would leave a rare failure unexplained.
+    LC_ALL=C.UTF-8 WINEDEBUG=-all,err+all timeout 60 "$WINE" "$WINPROBE" "$@" 2>"$said" || status=$?
+    cat "$said" >>"$SCRATCH/wine.log"
     # Said where the test's output shows it: a probe that fails by surprise
     # ends the script under set -e with nothing else to tell why.
-    ((status == 0)) || echo "winprobe $* ended with status $status; Wine said: $(tail -n 5 "$SCRATCH/wine.log")" >&2
+    ((status == 0)) || echo "winprobe $* ended with status $status; it and Wine said: $(cat "$said")" >&2
     return "$status"
 }
 

@@ -35,6 +35,15 @@ void print(const std::string &line)
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
 }
 
+// Why the probe fails, to standard error: the test shows it with the
+// status, where the standard output goes to a pipe that drops it.
+void complain(const char *why)
+{
+    std::string out = std::string("winprobe: ") + why + "\n";
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+}
+
 std::string utf8(const std::wstring &text)
 {
     if (text.empty())
@@ -231,7 +240,7 @@ int click(int argc, wchar_t **argv)
             target = childByText(top, argv[2], false);
     }
     if (!target) {
-        print("no such window");
+        complain("no such window");
         return 1;
     }
     PostMessageW(target, BM_CLICK, 0, 0);
@@ -243,7 +252,7 @@ int close(int argc, wchar_t **argv)
 {
     HWND top = chosenWindow(argc, argv, 2);
     if (!top) {
-        print("no such window");
+        complain("no such window");
         return 1;
     }
     PostMessageW(top, WM_CLOSE, 0, 0);
@@ -279,7 +288,7 @@ int focus(int argc, wchar_t **argv)
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (!top || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) || !info.hwndFocus) {
-        print("no focus");
+        complain("no focus");
         return 1;
     }
     print("focus " + hex(info.hwndFocus) + " class " + className(info.hwndFocus) + " text " +
@@ -360,7 +369,7 @@ int names(int argc, wchar_t **argv)
 {
     HWND top = chosenWindow(argc, argv, 2);
     if (!top) {
-        print("no such window");
+        complain("no such window");
         return 1;
     }
     CoInitialize(nullptr);
@@ -372,7 +381,7 @@ int names(int argc, wchar_t **argv)
 int clipboard()
 {
     if (!OpenClipboard(nullptr)) {
-        print("no clipboard");
+        complain("no clipboard");
         return 1;
     }
     if (HANDLE text = GetClipboardData(CF_UNICODETEXT)) {
@@ -398,7 +407,7 @@ int wmain(int argc, wchar_t **argv)
     if (command == L"tree") {
         HWND top = chosenWindow(argc, argv, 2);
         if (!top) {
-            print("no such window");
+            complain("no such window");
             return 1;
         }
         listChildren(top, top, 0);
