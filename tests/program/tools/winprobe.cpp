@@ -26,22 +26,25 @@ namespace {
 
 const wchar_t launcherCaption[] = L"Korinview";
 
-void print(const std::string &line)
+void writeLine(DWORD stream, const std::string &line)
 {
     // Bytes straight to the handle: the C runtime's text mode would turn
     // each line feed into CR LF.
     std::string out = line + "\n";
     DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+    WriteFile(GetStdHandle(stream), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+}
+
+void print(const std::string &line)
+{
+    writeLine(STD_OUTPUT_HANDLE, line);
 }
 
 // Why the probe fails, to standard error: the test shows it with the
 // status, where the standard output goes to a pipe that drops it.
 void complain(const char *why)
 {
-    std::string out = std::string("winprobe: ") + why + "\n";
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_ERROR_HANDLE), out.data(), static_cast<DWORD>(out.size()), &written, nullptr);
+    writeLine(STD_ERROR_HANDLE, std::string("winprobe: ") + why);
 }
 
 std::string utf8(const std::wstring &text)
